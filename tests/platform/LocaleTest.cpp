@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "platform/Exception.h"
+#include "platform/Locale.h"
+
+using platform::FormatFixed;
+using platform::FormatSettings;
+using platform::StrToFloat;
+
+namespace {
+struct SeparatorGuard {
+  explicit SeparatorGuard(char sep) : saved(FormatSettings()) { FormatSettings().DecimalSeparator = sep; }
+  ~SeparatorGuard() { FormatSettings() = saved; }
+  platform::TFormatSettings saved;
+};
+}  // namespace
+
+TEST(StrToFloat, AcceptsNumbersWithTheLocaleSeparator) {
+  SeparatorGuard guard('.');
+  EXPECT_DOUBLE_EQ(StrToFloat("0.5"), 0.5);
+  EXPECT_DOUBLE_EQ(StrToFloat(" 1 "), 1.0);
+  EXPECT_DOUBLE_EQ(StrToFloat("-1234.0"), -1234.0);
+  EXPECT_DOUBLE_EQ(StrToFloat("+.5"), 0.5);
+  EXPECT_DOUBLE_EQ(StrToFloat("5."), 5.0);
+  EXPECT_DOUBLE_EQ(StrToFloat("1e3"), 1000.0);
+  EXPECT_DOUBLE_EQ(StrToFloat("2.5E-1"), 0.25);
+}
+
+TEST(StrToFloat, RefusesWhatIsNotANumber) {
+  SeparatorGuard guard('.');
+  for (const char* bad : {"", " ", "abc", "1,5", "1.5.2", "1e", "--1", ".", "1 2", "0x10", "inf", "nan", "1e5x"})
+    EXPECT_THROW(StrToFloat(bad), EConvertError) << bad;
+  try {
+    StrToFloat("A");
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message, "'A' is not a valid floating point value");
+  }
+}
+
+TEST(StrToFloat, CommaLocaleReadsCommaOnly) {
+  SeparatorGuard guard(',');
+  EXPECT_DOUBLE_EQ(StrToFloat("1,5"), 1.5);
+  EXPECT_THROW(StrToFloat("1.5"), EConvertError);
+}
+
+TEST(FormatFixed, OneDecimalLikePrintf) {
+  SeparatorGuard guard('.');
+  EXPECT_EQ(FormatFixed(1234.0, 1), "1234.0");
+  EXPECT_EQ(FormatFixed(24.1f, 1), "24.1");
+  EXPECT_EQ(FormatFixed(-5534.0, 1), "-5534.0");
+  EXPECT_EQ(FormatFixed(1e7, 1), "10000000.0");  // no grouping
+  EXPECT_EQ(FormatFixed(0.25, 1), "0.2");        // exact binary half rounds to even
+  EXPECT_EQ(FormatFixed(2.0, 0), "2");
+}
+
+TEST(FormatFixed, UsesTheLocaleSeparator) {
+  SeparatorGuard guard(',');
+  EXPECT_EQ(FormatFixed(25.0, 1), "25,0");
+}
