@@ -5,6 +5,8 @@
 #pragma once
 #include <string>
 
+#include "platform/Files.h"
+
 class TBitmap;
 
 namespace platform {
@@ -19,13 +21,6 @@ void SavePNG(const TBitmap& bitmap, const std::string& fileName, int compression
 // Huffman tables; progressive or baseline as asked.
 std::string EncodeJPEG(const TBitmap& bitmap, int quality, bool progressive);
 void SaveJPEG(const TBitmap& bitmap, const std::string& fileName, int quality, bool progressive);
-
-// Writes bytes to fileName through a temporary file in the same folder and a
-// rename. Raises EInOutError "Cannot create file \"name\". <system text>"
-// (or the write's error); the target is untouched then.
-void WriteFileAtomically(const std::string& fileName, const std::string& bytes);
-// Reads a whole file; EInOutError when it cannot be opened or read.
-std::string ReadWholeFile(const std::string& fileName);
 
 }  // namespace platform
 
