@@ -1,0 +1,32 @@
+// The compact-interval list: only Y is stored (single precision); the X of
+// logical point i is i * XInterval + XStart. The first point gives XStart, the
+// second teaches XInterval (-1.0 until then); later X values are ignored.
+// 4 bytes a point.
+#pragma once
+#include "plot/iDataRecordList.h"
+#include "plot/iMath.h"
+
+class TiPlotDataCompactIntervalList final : public TiPlotDataRecordList<float> {
+ public:
+  TiPlotDataCompactIntervalList() = default;
+
+  // Extrapolates without an index check, also past the last point.
+  double GetX(int Index) override { return Index * XInterval + XStart; }
+  double GetY(int Index) override { return At(Index); }
+  // Only the first X can be set, and it moves every point.
+  void SetX(int Index, double Value) override;
+  void SetY(int Index, double Value) override { At(Index) = ToSingle(Value); }
+
+  int Add(double X, double Y) override;
+  void Clear() override;
+  // Accepts 0 <= N <= Count.
+  void DeleteOldest(int N) override;
+  void GetPoint(int Index, double& X, double& Y, bool& Empty, bool& Null) override {
+    Y = At(Index);
+    X = GetX(Index);
+    Empty = Null = false;
+  }
+
+  double XInterval = -1.0;  // -1.0: not learned yet
+  double XStart = 0.0;
+};

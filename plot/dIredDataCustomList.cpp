@@ -1,0 +1,45 @@
+#include "plot/dIredDataCustomList.h"
+
+#include <algorithm>
+
+#include "platform/Exception.h"
+
+TiPlotDataCustomList::TiPlotDataCustomList() { BarVisible = true; }
+
+void TiPlotDataCustomList::RaiseIndexError() { throw Exception("Index out of Bounds"); }
+
+void TiPlotDataCustomList::SetItemSize(int Size) {
+  ItemSize_ = Size;
+  MaxCount_ = 2147483647 / Size;
+}
+
+// Steps of a quarter once the block is large, so adds stay amortised constant.
+// Near MaxCount the last step is cut short rather than refused.
+void TiPlotDataCustomList::Grow() {
+  const int delta = Capacity_ > 64 ? Capacity_ / 4 : (Capacity_ > 8 ? 16 : 4);
+  const int64_t wanted = int64_t{Capacity_} + delta;
+  if (Capacity_ >= MaxCount_) throw Exception("Exceed Maximum List Size");
+  SetCapacity(static_cast<int>(std::min<int64_t>(wanted, MaxCount_)));
+}
+
+void TiPlotDataCustomList::Clear() {
+  Count_ = 0;
+  RingStart_ = 0;
+  if (!RingActive_) SetCapacity(0);
+}
+
+void TiPlotDataCustomList::SetRingBufferSize(int N) {
+  if (N < 0) throw Exception("Exceed Maximum List Size");
+  if (N > MaxCount_) throw Exception("Exceed Maximum List Size");  // before anything changes
+  if (N == 0) {
+    if (!RingActive_) return;
+    RingActive_ = false;
+    if (RingStart_ != 0) Clear();
+    return;
+  }
+  RingActive_ = true;
+  if (N == Capacity_) return;
+  if (RingStart_ != 0) Clear();
+  if (N < Capacity_ && N < Count_) DeleteOldest(Count_ - N);
+  SetCapacity(N);
+}

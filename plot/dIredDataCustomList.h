@@ -1,0 +1,157 @@
+// The point store of one channel. Points live in one contiguous block of
+// fixed-size records, grown like a dynamic array, or, once RingBufferSize is
+// set, a ring of that many slots where every new point overwrites the oldest.
+//
+// Indexes are logical (0 = oldest point) and pass through PhysicalIndex, so a
+// bad index raises "Index out of Bounds". The list also carries the channel's
+// default point attributes (the channel's properties of those names are these
+// fields); lists that keep no per-point attribute answer with the default.
+//
+// Invariants: 0 <= Count <= Capacity <= MaxCount; RingStart is 0 unless the
+// ring is active and full. One thread (the plot's) uses a list.
+#pragma once
+#include <cstdint>
+
+#include "plot/iTypes.h"
+#include "platform/Types.h"
+
+// The default attributes of a point, in their stored order and widths. The
+// full list keeps one copy per point.
+struct TiPlotPointAttributes {
+  TColor Color = 0;
+  int32_t TraceLineWidth = 0;
+  TiPlotLineStyle TraceLineStyle = iplsSolid;
+  bool MarkersVisible = false;
+  int32_t MarkersSize = 0;
+  TiPlotMarkerStyle MarkersStyle = ipmsCircle;
+  TColor MarkersPenColor = 0;
+  int32_t MarkersPenWidth = 0;
+  uint8_t MarkersPenStyle = 0;  // a pen style (psSolid = 0)
+  TColor MarkersBrushColor = 0;
+  uint8_t MarkersBrushStyle = 0;  // a brush style (bsSolid = 0)
+  char MarkersCharacter = 0;
+  bool BarVisible = false;
+  double BarReference = 0;
+  double BarWidth = 0;
+  TColor BarPenColor = 0;
+  int32_t BarPenWidth = 0;
+  uint8_t BarPenStyle = 0;
+  TColor BarBrushColor = 0;
+  uint8_t BarBrushStyle = 0;
+};
+
+class TiPlotDataCustomList : public TiPlotPointAttributes {
+ public:
+  TiPlotDataCustomList();  // BarVisible true, every other field zero
+  virtual ~TiPlotDataCustomList() = default;
+  TiPlotDataCustomList(const TiPlotDataCustomList&) = delete;
+  TiPlotDataCustomList& operator=(const TiPlotDataCustomList&) = delete;
+
+  virtual double GetX(int Index) = 0;
+  virtual double GetY(int Index) = 0;
+  virtual bool GetEmpty(int Index) { return false; }
+  virtual bool GetNull(int Index) { return false; }
+  virtual double GetHigh(int Index) { return 0.0; }
+  virtual double GetLow(int Index) { return 0.0; }
+  virtual double GetOpen(int Index) { return 0.0; }
+  virtual double GetClose(int Index) { return 0.0; }
+  virtual void SetX(int Index, double Value) = 0;
+  virtual void SetY(int Index, double Value) = 0;
+  virtual void SetEmpty(int Index, bool Value) {}
+  virtual void SetNull(int Index, bool Value) {}
+  virtual void SetHigh(int Index, double Value) {}
+  virtual void SetLow(int Index, double Value) {}
+  virtual void SetOpen(int Index, double Value) {}
+  virtual void SetClose(int Index, double Value) {}
+
+  // Per-point attributes: the default here, the index ignored.
+  virtual TColor GetColor(int Index) { return Color; }
+  virtual int32_t GetTraceLineWidth(int Index) { return TraceLineWidth; }
+  virtual TiPlotLineStyle GetTraceLineStyle(int Index) { return TraceLineStyle; }
+  virtual bool GetMarkersVisible(int Index) { return MarkersVisible; }
+  virtual int32_t GetMarkersSize(int Index) { return MarkersSize; }
+  virtual TiPlotMarkerStyle GetMarkersStyle(int Index) { return MarkersStyle; }
+  virtual TColor GetMarkersPenColor(int Index) { return MarkersPenColor; }
+  virtual int32_t GetMarkersPenWidth(int Index) { return MarkersPenWidth; }
+  virtual uint8_t GetMarkersPenStyle(int Index) { return MarkersPenStyle; }
+  virtual TColor GetMarkersBrushColor(int Index) { return MarkersBrushColor; }
+  virtual uint8_t GetMarkersBrushStyle(int Index) { return MarkersBrushStyle; }
+  virtual char GetMarkersCharacter(int Index) { return MarkersCharacter; }
+  virtual bool GetBarVisible(int Index) { return BarVisible; }
+  virtual double GetBarReference(int Index) { return BarReference; }
+  virtual double GetBarWidth(int Index) { return BarWidth; }
+  virtual TColor GetBarPenColor(int Index) { return BarPenColor; }
+  virtual int32_t GetBarPenWidth(int Index) { return BarPenWidth; }
+  virtual uint8_t GetBarPenStyle(int Index) { return BarPenStyle; }
+  virtual TColor GetBarBrushColor(int Index) { return BarBrushColor; }
+  virtual uint8_t GetBarBrushStyle(int Index) { return BarBrushStyle; }
+
+  // Per-point attribute setters: no effect unless the list keeps the field.
+  virtual void SetColor(int Index, TColor Value) {}
+  virtual void SetTraceLineWidth(int Index, int32_t Value) {}
+  virtual void SetTraceLineStyle(int Index, TiPlotLineStyle Value) {}
+  virtual void SetMarkersVisible(int Index, bool Value) {}
+  virtual void SetMarkersSize(int Index, int32_t Value) {}
+  virtual void SetMarkersStyle(int Index, TiPlotMarkerStyle Value) {}
+  virtual void SetMarkersPenColor(int Index, TColor Value) {}
+  virtual void SetMarkersPenWidth(int Index, int32_t Value) {}
+  virtual void SetMarkersPenStyle(int Index, uint8_t Value) {}
+  virtual void SetMarkersBrushColor(int Index, TColor Value) {}
+  virtual void SetMarkersBrushStyle(int Index, uint8_t Value) {}
+  virtual void SetMarkersCharacter(int Index, char Value) {}
+  virtual void SetBarVisible(int Index, bool Value) {}
+  virtual void SetBarReference(int Index, double Value) {}
+  virtual void SetBarWidth(int Index, double Value) {}
+  virtual void SetBarPenColor(int Index, TColor Value) {}
+  virtual void SetBarPenWidth(int Index, int32_t Value) {}
+  virtual void SetBarPenStyle(int Index, uint8_t Value) {}
+  virtual void SetBarBrushColor(int Index, TColor Value) {}
+  virtual void SetBarBrushStyle(int Index, uint8_t Value) {}
+
+  // Releases the record block (Count and Capacity become 0).
+  virtual void FreeItems() = 0;
+  // Appends a point; returns its index while the list grows, or the storage
+  // slot it overwrote once a ring is full (its logical index is then Count-1).
+  virtual int Add(double X, double Y) = 0;
+  // Forgets every point; a growing list also releases its block.
+  virtual void Clear();
+  // Raises "Exceed Maximum List Size" above MaxCount; Count follows a shrink.
+  virtual void SetCapacity(int N) = 0;
+  // Drops the N oldest points, moving the rest to the front.
+  virtual void DeleteOldest(int N) = 0;
+  virtual void GetPoint(int Index, double& X, double& Y, bool& Empty, bool& Null) = 0;
+
+  int Count() const { return Count_; }
+  int Capacity() const { return Capacity_; }
+  int RingStart() const { return RingStart_; }
+  bool RingActive() const { return RingActive_; }
+  int ItemSize() const { return ItemSize_; }
+  int MaxCount() const { return MaxCount_; }
+  int64_t MemorySize() const { return int64_t{ItemSize_} * Capacity_; }
+
+  // The storage slot of logical point Index.
+  int PhysicalIndex(int Index) const {
+    if (Index < 0 || Index >= Count_) RaiseIndexError();
+    const int slot = Index + RingStart_;
+    return slot > Count_ - 1 ? slot - Count_ : slot;
+  }
+
+  // Capacity while a ring, else 0. Writing switches between the modes: 0 turns
+  // the ring off (a wrapped ring loses its points, an unwrapped one keeps
+  // them); any other size keeps the newest points that fit, except that a
+  // wrapped ring is emptied first because it cannot be resized in place.
+  int RingBufferSize() const { return RingActive_ ? Capacity_ : 0; }
+  void SetRingBufferSize(int N);
+
+ protected:
+  void SetItemSize(int Size);
+  void Grow();
+  [[noreturn]] static void RaiseIndexError();
+
+  int Count_ = 0;
+  int Capacity_ = 0;
+  int RingStart_ = 0;
+  bool RingActive_ = false;
+  int ItemSize_ = 1;
+  int MaxCount_ = 0;
+};

@@ -1,0 +1,78 @@
+// The storage every data list shares: a block of trivially copyable records,
+// reallocated in place where the allocator can, and the add-to-slot rule of
+// growing lists and rings. Each list class supplies its record type and the
+// record's fields; this template supplies the rest.
+#pragma once
+#include <algorithm>
+#include <cstdlib>
+#include <new>
+#include <type_traits>
+
+#include "platform/Exception.h"
+#include "plot/dIredDataCustomList.h"
+
+template <class Record>
+class TiPlotDataRecordList : public TiPlotDataCustomList {
+  static_assert(std::is_trivially_copyable_v<Record>, "records are moved as bytes");
+
+ public:
+  TiPlotDataRecordList() { SetItemSize(sizeof(Record)); }
+  ~TiPlotDataRecordList() override { std::free(Items); }
+
+  void FreeItems() override {
+    std::free(Items);
+    Items = nullptr;
+    Count_ = Capacity_ = RingStart_ = 0;
+  }
+
+  void SetCapacity(int N) override {
+    if (N < 0 || N > MaxCount_) throw Exception("Exceed Maximum List Size");
+    if (N == Capacity_) return;
+    Unroll();  // so that a shrink keeps whole logical runs
+    if (N == 0) {
+      FreeItems();
+      return;
+    }
+    void* block = std::realloc(Items, sizeof(Record) * static_cast<size_t>(N));
+    if (!block) throw std::bad_alloc();
+    Items = static_cast<Record*>(block);
+    Capacity_ = N;
+    if (Count_ > N) Count_ = N;
+  }
+
+ protected:
+  Record& At(int Index) { return Items[PhysicalIndex(Index)]; }
+
+  // Stores a new record by the growing or ring rule; returns what Add returns.
+  int Store(const Record& r) {
+    if (!RingActive_ || Count_ < Capacity_ || Capacity_ == 0) {
+      if (Count_ == Capacity_) Grow();
+      Items[Count_] = r;
+      return Count_++;
+    }
+    if (++RingStart_ == Count_) RingStart_ = 0;
+    const int slot = RingStart_ == 0 ? Count_ - 1 : RingStart_ - 1;
+    Items[slot] = r;
+    return slot;
+  }
+
+  // Removes the N oldest points. `countAllowed` says whether N may equal Count.
+  void RemoveOldest(int N, bool countAllowed, const char* message) {
+    const bool inRange = N >= 0 && (countAllowed ? N <= Count_ : N < Count_);
+    if (!inRange) throw Exception(message);
+    Unroll();
+    std::copy(Items + N, Items + Count_, Items);
+    Count_ -= N;
+  }
+
+  Record* Items = nullptr;
+
+ private:
+  // Rotates a wrapped ring back into logical order, so that operations on
+  // storage slots see the oldest point first. Only rare operations pay this.
+  void Unroll() {
+    if (RingStart_ == 0) return;
+    std::rotate(Items, Items + RingStart_, Items + Count_);
+    RingStart_ = 0;
+  }
+};
