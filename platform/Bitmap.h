@@ -26,7 +26,8 @@ class TBitmap {
   // or destroyed; at most one is open at a time.
   TCanvas& Canvas();
 
-  // Row y as 0xFFRRGGBB words, Width() of them; null when y is outside.
+  // Row y as 0x??RRGGBB words (the top byte means nothing), Width() of them;
+  // null when y is outside.
   // Pixels drawn through Canvas() are there once the canvas call returned.
   const uint32_t* ScanLine(int y) const;
   uint32_t* ScanLine(int y);

@@ -119,7 +119,7 @@ class TCanvas {
   void Rectangle(int l, int t, int r, int b) { Rectangle(TRect{l, t, r, b}); }
   void Ellipse(const TRect& r);                    // inscribed in r
   void Ellipse(int l, int t, int r, int b) { Ellipse(TRect{l, t, r, b}); }
-  void FillRect(const TRect& r);                   // Brush only, no outline
+  void FillRect(const TRect& r);                   // Brush (its style too), no outline
   void FrameRect(const TRect& r);                  // one-pixel frame in Brush.Color
   void DrawEdge(const TRect& r, TEdgeStyle style);  // bevel in the system 3-D colours
   void DrawFocusRect(const TRect& r);              // dotted, inverting: twice removes it
@@ -151,7 +151,9 @@ class TCanvas {
   void Draw(int x, int y, const TBitmap& bitmap);
   void StretchDraw(const TRect& dest, const TBitmap& bitmap);
   void DrawTransparent(int x, int y, const TBitmap& bitmap, TColor transparent);
-  void CopyRect(const TRect& dest, const TBitmap& bitmap, const TRect& source);
+  // source of bitmap stretched onto dest, without the `transparent` colour's
+  // pixels unless it is clNone.
+  void CopyRect(const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor transparent = clNone);
 
   // Clipping: one rectangle at a time, in this canvas's pixels.
   void SetClipRect(const TRect& r);
@@ -173,7 +175,8 @@ class TCanvas {
  protected:
   // What a device does, with Pen, Brush and Font as they stand (system
   // colours still to resolve with platform::ColorToRGB). Rectangles are
-  // half-open; DoLine leaves out `to`.
+  // half-open; DoLine leaves out `to`. DoFillRect fills in `color` with
+  // Brush.Style (bsClear counts as solid).
   virtual void DoLine(TPoint from, TPoint to) = 0;
   virtual void DoPolyline(const std::vector<TPoint>& points) = 0;
   virtual void DoPolygon(const std::vector<TPoint>& points) = 0;
