@@ -1,0 +1,48 @@
+#include "app/LogLine.h"
+
+#include <cstdio>
+
+#include "platform/Locale.h"
+
+std::string LogTime(platform::TDateTime now) {
+  const platform::TTimeOfDay t = platform::DecodeTime(now);
+  char text[16];
+  std::snprintf(text, sizeof text, "%.2d:%.2d:%.2d", t.Hour, t.Minute, t.Second);
+  return text;
+}
+
+std::string ShortLogLine(platform::TDateTime now, double value) {
+  return LogTime(now) + "," + platform::FormatFixed(value, 1);
+}
+
+std::string LongLogLine(platform::TDateTime now, double first, double second) {
+  return ShortLogLine(now, first) + "," + platform::FormatFixed(second, 1);
+}
+
+std::optional<TLogFields> SplitLogLine(const std::string& line) {
+  const auto comma = line.find(',');
+  if (comma == std::string::npos) return std::nullopt;
+  const std::string rest = line.substr(comma + 1, 30);
+  const auto second = rest.find(',');
+  if (second == std::string::npos) return TLogFields{rest, std::nullopt};
+  return TLogFields{rest.substr(0, second), rest.substr(second + 1)};
+}
+
+std::vector<std::string> SplitTextLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.push_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+std::string JoinTextLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}

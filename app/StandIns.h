@@ -1,0 +1,137 @@
+// Small stand-ins for the serial component, the numeric displays and the
+// chart, offering exactly the operations the main window uses of them. Each is
+// replaced by the real component as it lands; the window's acquisition code
+// does not change when that happens.
+#pragma once
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Exception.h"
+#include "platform/Types.h"
+
+// Stands in for the serial component until a real port exists: it opens
+// nothing. Tests derive scripted doubles from it.
+class TSerialStandIn {
+ public:
+  virtual ~TSerialStandIn() = default;
+  const std::string& DeviceName() const { return deviceName_; }
+  void SetDeviceName(const std::string& name) { deviceName_ = name; }
+  virtual bool OpenDevice() { throw Exception("Cannot open device " + deviceName_); }
+  virtual void CloseDevice() { throw Exception("Device not opened."); }
+  virtual bool Opened() const { return false; }
+  virtual bool ReadString(std::string& s) { s.clear(); return false; }
+  virtual bool SendString(const std::string&) { return false; }
+
+ private:
+  std::string deviceName_ = "COM27";
+};
+
+// A numeric display that shows its value as text.
+class TDisplayStandIn : public QLabel {
+ public:
+  explicit TDisplayStandIn(QWidget* parent);
+  double Value() const { return value_; }
+  void SetValue(double value);
+  int Precision() const { return precision_; }
+  void SetPrecision(int precision);
+  void SetSegmentColor(TColor color);
+  bool Visible() const { return !isHidden(); }
+  void SetVisible(bool visible) { setVisible(visible); }
+  int Top() const { return y(); }
+  void SetTop(int top) { move(x(), top); }
+
+ private:
+  void Show();
+  double value_ = 0;
+  int precision_ = 0;
+};
+
+class TFontStandIn {
+ public:
+  TColor Color() const { return color_; }
+  void SetColor(TColor color) { color_ = color; }
+
+ private:
+  TColor color_ = clWhite;
+};
+
+class TAxisStandIn {
+ public:
+  explicit TAxisStandIn(std::string name, double span) : name_(std::move(name)), span_(span) {}
+  const std::string& Name() const { return name_; }
+  double Min() const { return min_; }
+  void SetMin(double v) { min_ = v; }
+  double Span() const { return span_; }
+  void SetSpan(double v) { span_ = v; }
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& v) { title_ = v; }
+  bool TitleShow() const { return titleShow_; }
+  void SetTitleShow(bool v) { titleShow_ = v; }
+  TFontStandIn* LabelsFont() { return &labelsFont_; }
+
+ private:
+  std::string name_, title_;
+  double min_ = 0, span_;
+  bool titleShow_ = false;
+  TFontStandIn labelsFont_;
+};
+
+class TChannelStandIn {
+ public:
+  explicit TChannelStandIn(std::string name, TColor color) : titleText_(std::move(name)), color_(color) {}
+  const std::string& TitleText() const { return titleText_; }
+  void SetTitleText(const std::string& v) { titleText_ = v; }
+  TColor Color() const { return color_; }
+  void SetColor(TColor v) { color_ = v; }
+  int TraceLineWidth() const { return traceLineWidth_; }
+  void SetTraceLineWidth(int v) { traceLineWidth_ = v; }
+  const std::string& XAxisName() const { return xAxisName_; }
+  void SetXAxisName(const std::string& v) { xAxisName_ = v; }
+  int AddXY(double x, double y);
+  int Count() const { return static_cast<int>(points_.size()); }
+  double GetX(int i) const { return points_.at(i).first; }
+  double GetY(int i) const { return points_.at(i).second; }
+
+  std::function<void()> OnChange;
+
+ private:
+  std::string titleText_, xAxisName_;
+  TColor color_;
+  int traceLineWidth_ = 1;
+  std::vector<std::pair<double, double>> points_;
+};
+
+// A chart that keeps its points and draws them plainly: newest x at the right
+// end of the x axis, the y axis widened to the data.
+class TChartStandIn : public QWidget {
+ public:
+  explicit TChartStandIn(QWidget* parent);
+  ~TChartStandIn() override;
+
+  const std::string& TitleText() const { return titleText_; }
+  void SetTitleText(const std::string& v) { titleText_ = v; update(); }
+  void RemoveAllChannels() { channels_.clear(); update(); }
+  void RemoveAllXAxes() { xAxes_.clear(); update(); }
+  int AddChannel();
+  int AddXAxis();
+  int ChannelCount() const { return static_cast<int>(channels_.size()); }
+  int XAxisCount() const { return static_cast<int>(xAxes_.size()); }
+  int YAxisCount() const { return static_cast<int>(yAxes_.size()); }
+  TChannelStandIn* Channel(int index) const { return channels_.at(index).get(); }
+  TAxisStandIn* XAxis(int index) const { return xAxes_.at(index).get(); }
+  TAxisStandIn* YAxis(int index) const { return yAxes_.at(index).get(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  void Track(double x, double y);
+  std::string titleText_ = "Untitled";
+  std::vector<std::unique_ptr<TChannelStandIn>> channels_;
+  std::vector<std::unique_ptr<TAxisStandIn>> xAxes_, yAxes_;
+  int channelsMade_ = 0, xAxesMade_ = 0;
+};

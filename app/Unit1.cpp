@@ -1,0 +1,344 @@
+#include "app/Unit1.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <climits>
+
+#include "app/LogLine.h"
+#include "app/crc16.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "platform/Locale.h"
+#include "platform/Random.h"
+#include "platform/Rounding.h"
+
+bool TestMode = false;
+uint16_t SampleCounter = 0;
+
+namespace {
+const char* const kYaHei = "微软雅黑";
+
+QFont Font(const char* face, int pixelHeight, bool bold = false) {
+  QFont font(QString::fromUtf8(face));
+  font.setPixelSize(pixelHeight);
+  font.setBold(bold);
+  return font;
+}
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QWidget* Panel(QWidget* parent, int height) {
+  auto* panel = new QFrame(parent);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setFixedHeight(height);
+  return panel;
+}
+
+QLabel* Label(QWidget* parent, const char* caption, int left, int top) {
+  auto* label = new QLabel(Q(caption), parent);
+  label->setFont(Font(kYaHei, 19));
+  label->adjustSize();
+  label->move(left, top);
+  return label;
+}
+
+// A flat speed button whose glyph holds two images: enabled and disabled.
+QToolButton* SpeedButton(QWidget* parent, const char* caption, QStyle::StandardPixmap glyph, QRect r) {
+  auto* button = new QToolButton(parent);
+  button->setText(Q(caption));
+  button->setIcon(parent->style()->standardIcon(glyph));
+  button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  button->setAutoRaise(true);
+  button->setFont(Font(kYaHei, 19));
+  button->setGeometry(r);
+  return button;
+}
+
+QIcon WindowIcon() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::black);
+  QPainter p(&pixmap);
+  p.setPen(QPen(Qt::green, 3));
+  p.drawPolyline(QPolygon({{2, 24}, {10, 14}, {16, 20}, {24, 6}, {30, 12}}));
+  return QIcon(pixmap);
+}
+
+// Qt slots must not let an exception escape: each handler runs guarded, and
+// what escapes it is shown like any other unhandled error.
+template <typename Widget, typename Signal>
+void Connect(Widget* widget, Signal signal, std::function<void()> handler) {
+  QObject::connect(widget, signal, [handler = std::move(handler)] { platform::RunGuarded(handler); });
+}
+}  // namespace
+
+TForm1::TForm1(std::unique_ptr<TSerialPort> port)
+    : XComm1(port ? std::move(port) : std::make_unique<TSerialPort>()),
+      SaveDialog1(this, TFileDialog::fdSave),
+      OpenDialog1(this, TFileDialog::fdOpen) {
+  CreateControls();
+  Timer1.SetEnabled(false);
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls() {
+  setGeometry(315, 103, 786, 711);
+  setWindowTitle(Q("Tarnvale-传感器实时监测软件"));
+  setWindowIcon(WindowIcon());
+  setFont(Font("MS Sans Serif", 11));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  Panel2 = Panel(this, 1);
+  auto* panel2Caption = new QLabel(Q("传感器实时监测软件"), Panel2);
+  panel2Caption->setFont(Font(kYaHei, 31));
+  panel2Caption->setStyleSheet("color: blue");
+  Panel2->hide();
+
+  Panel3 = Panel(this, 48);
+  SpeedButton1 = SpeedButton(Panel3, "保存文件", QStyle::SP_DialogSaveButton, QRect(8, 8, 113, 33));
+  SpeedButton2 = SpeedButton(Panel3, "打开文件", QStyle::SP_DialogOpenButton, QRect(128, 8, 113, 33));
+  Label1 = Label(Panel3, "采集周期(秒)    ", 536, 14);
+  Edit2 = new QLineEdit("1", Panel3);
+  Edit2->setFont(Font(kYaHei, 19));
+  Edit2->setGeometry(656, 12, 89, 33);
+
+  Panel1 = Panel(this, 72);
+  rzlabel1 = Label(Panel1, "实时距离（mm）", 8, 24);
+  iSevenSegmentAnalog1 = new TNumericDisplay(Panel1);
+  iSevenSegmentAnalog1->setGeometry(154, 14, 119, 43);
+  iSevenSegmentAnalog1->SetSegmentColor(clLime);
+  iSevenSegmentAnalog1->SetPrecision(0);
+  Label2 = Label(Panel1, "内部温度°C", 288, 24);
+  Label2->hide();
+  iSevenSegmentAnalog2 = new TNumericDisplay(Panel1);
+  iSevenSegmentAnalog2->setGeometry(392, 14, 113, 43);
+  iSevenSegmentAnalog2->SetSegmentColor(clYellow);
+  iSevenSegmentAnalog2->SetPrecision(0);
+  iSevenSegmentAnalog2->SetVisible(false);
+  CheckBox1 = new QCheckBox(Q("高速采集"), Panel1);
+  CheckBox1->setFont(Font(kYaHei, 19));
+  CheckBox1->setGeometry(537, 8, 97, 17);
+  CheckBox1->hide();
+  Edit1 = new QLineEdit("COM1", Panel1);
+  Edit1->setFont(Font(kYaHei, 19));
+  Edit1->setGeometry(544, 22, 97, 33);
+  Button1 = new QPushButton("test", Panel1);
+  Button1->setGeometry(656, 0, 75, 25);
+  Button1->hide();
+  Button2 = new QPushButton(Q("打开串口"), Panel1);
+  Button2->setFont(Font(kYaHei, 20));
+  Button2->setGeometry(652, 23, 100, 30);
+
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setFont(Font(kYaHei, 19));
+  TabSheet1 = new QWidget;
+  TabSheet2 = new QWidget;
+  PageControl1->addTab(TabSheet1, Q("曲      线"));
+  PageControl1->addTab(TabSheet2, Q("数      据"));
+  dIred1 = new TChart(TabSheet1);
+  (new QVBoxLayout(TabSheet1))->addWidget(dIred1);
+  TabSheet1->layout()->setContentsMargins(0, 0, 0, 0);
+  Memo1 = new QPlainTextEdit(TabSheet2);
+  (new QVBoxLayout(TabSheet2))->addWidget(Memo1);
+  TabSheet2->layout()->setContentsMargins(0, 0, 0, 0);
+  PageControl1->setCurrentIndex(0);
+
+  layout->addWidget(Panel2);
+  layout->addWidget(Panel3);
+  layout->addWidget(Panel1);
+  layout->addWidget(PageControl1, 1);
+
+  Connect(SpeedButton1, &QToolButton::clicked, [this] { SpeedButton1Click(); });
+  Connect(SpeedButton2, &QToolButton::clicked, [this] { SpeedButton2Click(); });
+  Connect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
+  Connect(Button2, &QPushButton::clicked, [this] { Button2Click(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TForm1::FormCreate() {
+  rzlabel1->setText(Q("实时距离(mm)"));
+  rzlabel1->adjustSize();
+  iSevenSegmentAnalog1->SetPrecision(0);
+  iSevenSegmentAnalog2->SetPrecision(0);
+  iSevenSegmentAnalog1->SetTop(iSevenSegmentAnalog1->Top() + 10);
+  iSevenSegmentAnalog2->SetTop(iSevenSegmentAnalog2->Top() + 10);
+  COMM_init();
+  dired_init();
+}
+
+void TForm1::dired_init() {
+  dIred1->RemoveAllChannels();
+  dIred1->RemoveAllXAxes();
+  dIred1->SetTitleText("实时距离曲线");
+
+  auto* y = dIred1->YAxis(0);
+  y->SetSpan(4000);
+  y->SetMin(0);
+  y->SetTitle("距离值(mm)");
+  y->SetTitleShow(true);
+
+  dIred1->AddChannel();
+  auto* distance = dIred1->Channel(0);
+  distance->SetTitleText("距离1");
+  distance->SetColor(clRed);
+  distance->SetTraceLineWidth(2);
+
+  dIred1->AddXAxis();
+  auto* x = dIred1->XAxis(0);
+  x->SetTitle("采样时间(S)");
+  x->SetTitleShow(true);
+  x->SetSpan(100);
+  distance->SetXAxisName(x->Name());
+  x->LabelsFont()->SetColor(clRed);
+
+  dIred1->AddChannel();
+  auto* temperature = dIred1->Channel(1);
+  temperature->SetTitleText("内部温度");
+  temperature->SetColor(clYellow);
+  temperature->SetTraceLineWidth(2);
+  temperature->SetXAxisName(x->Name());
+}
+
+// The sampling period as a timer interval. An interval that rounds to 0 ms
+// would make the timer fire without pause, and one beyond the timer's range
+// cannot be set: both are refused.
+int TForm1::PeriodInterval() const {
+  const double period = platform::StrToFloat(Edit2->text().toStdString());
+  const double interval = static_cast<double>(Round(period * 1000));
+  if (!(interval >= 1 && interval <= INT_MAX))
+    throw Exception("采集周期无效：须在 0.001 至 2147483 秒之间");
+  return static_cast<int>(interval);
+}
+
+void TForm1::Button2Click() {
+  if (Edit1->text() == "COM0") {
+    TestMode = true;
+    Timer1.SetInterval(PeriodInterval());
+    Timer1.SetEnabled(true);
+    return;
+  }
+  if (XComm1->Opened()) {
+    XComm1->CloseDevice();
+    Button2->setText(Q("打开串口"));
+    return;
+  }
+  try {
+    XComm1->SetDeviceName(Edit1->text().toStdString());
+    XComm1->OpenDevice();
+    Timer1.SetInterval(PeriodInterval());
+    if (XComm1->Opened()) Button2->setText(Q("关闭串口"));
+    Timer1.SetEnabled(true);
+  } catch (const std::exception&) {
+    Timer1.SetEnabled(false);
+    platform::ShowMessage("串口打开失败");
+    Button2->setText(Q("打开串口"));
+  }
+}
+
+void TForm1::Timer1Timer() {
+  if (TestMode) return Button1Click();
+  if (!XComm1->Opened()) return;
+  std::string answer;
+  XComm1->ReadString(answer);
+  if (answer.size() < 7) {
+    platform::SleepMs(25);
+    XComm1->SendString(PollRequest);
+    return;
+  }
+  if (CheckAnswer(answer) != acAccepted) {
+    // No request on this tick: the next one finds the line quiet and asks anew.
+    platform::SleepMs(25);
+    return;
+  }
+  const TDecodedSample sample = DecodeAnswer(answer);
+  if (sample.SecondValue) {
+    const bool plausible = *sample.SecondValue > -200;
+    iSevenSegmentAnalog2->SetVisible(plausible);
+    Label2->setVisible(plausible);
+  }
+  iSevenSegmentAnalog1->SetValue(sample.FirstValue);
+  if (sample.SecondValue) iSevenSegmentAnalog2->SetValue(*sample.SecondValue);
+  dIred1->Channel(0)->AddXY(SampleCounter, sample.FirstValue);
+  if (sample.SecondValue) dIred1->Channel(1)->AddXY(SampleCounter, *sample.SecondValue);
+  ++SampleCounter;
+  const platform::TDateTime now = platform::Now();
+  AppendLog(sample.SecondValue ? LongLogLine(now, sample.FirstValue, *sample.SecondValue)
+                               : ShortLogLine(now, sample.FirstValue));
+  XComm1->SendString(PollRequest);
+}
+
+void TForm1::Button1Click() {
+  const float value = static_cast<float>(platform::RandomBelow(10)) + 20.1f;
+  iSevenSegmentAnalog1->SetValue(value);
+  dIred1->Channel(0)->AddXY(SampleCounter, value);
+  ++SampleCounter;
+  // The log records the value the display and the chart received, so that a
+  // reload replays what the operator saw.
+  AppendLog(ShortLogLine(platform::Now(), value));
+}
+
+void TForm1::AppendLog(const std::string& line) {
+  Memo1->appendPlainText(QString::fromStdString(line));
+  if (OnLogLine) OnLogLine(line);
+}
+
+std::vector<std::string> TForm1::MemoLines() const {
+  std::vector<std::string> lines;
+  const QTextDocument* document = Memo1->document();
+  if (document->isEmpty()) return lines;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+    lines.push_back(block.text().toStdString());
+  return lines;
+}
+
+void TForm1::SetMemoLines(const std::vector<std::string>& lines) {
+  QStringList text;
+  for (const auto& line : lines) text << QString::fromStdString(line);
+  Memo1->setPlainText(text.join('\n'));
+}
+
+void TForm1::SpeedButton1Click() {
+  if (!SaveDialog1.Execute()) return;
+  platform::WriteFileAtomically(SaveDialog1.FileName, JoinTextLines(MemoLines()));
+}
+
+void TForm1::SpeedButton2Click() {
+  // A file that cannot be read raises here, before the memo is touched.
+  if (OpenDialog1.Execute()) SetMemoLines(SplitTextLines(platform::ReadWholeFile(OpenDialog1.FileName)));
+  SampleCounter = 0;
+  Replay();
+}
+
+// Replays the memo into the chart. A short-form line has no temperature, so it
+// adds a point to channel 0 only. A text that is no number raises at its line:
+// the points before it stay.
+void TForm1::Replay() {
+  for (const std::string& line : MemoLines()) {
+    const auto fields = SplitLogLine(line);
+    if (!fields) continue;
+    dIred1->Channel(0)->AddXY(SampleCounter, platform::StrToFloat(fields->First));
+    if (fields->Second) dIred1->Channel(1)->AddXY(SampleCounter, platform::StrToFloat(*fields->Second));
+    ++SampleCounter;
+  }
+}

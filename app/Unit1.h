@@ -1,0 +1,82 @@
+// The main window: the operator's controls, the two numeric displays, the
+// strip chart and the log, and the timer-driven acquisition cycle that polls
+// the sensor once per sampling period.
+#pragma once
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FileDialog.h"
+#include "app/StandIns.h"
+#include "platform/Timer.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+// The components the window works with; each name points at the stand-in until
+// the real component takes its place.
+using TSerialPort = TSerialStandIn;
+using TNumericDisplay = TDisplayStandIn;
+using TChart = TChartStandIn;
+
+// Set when the operator starts "COM0"; never cleared while the program runs.
+extern bool TestMode;
+// x of the next chart point; wraps from 65535 to 0.
+extern uint16_t SampleCounter;
+
+class TForm1 : public QWidget {
+ public:
+  // `port` replaces the serial component (tests pass a scripted double).
+  explicit TForm1(std::unique_ptr<TSerialPort> port = nullptr);
+  ~TForm1() override;
+
+  void FormCreate();
+  void dired_init();
+  void COMM_init() {}
+  void FormClose() {}
+  void ComPort1RxFlag() {}
+  void Button2Click();
+  void Timer1Timer();
+  void Button1Click();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+
+  // The memo's lines: the log.
+  std::vector<std::string> MemoLines() const;
+  void SetMemoLines(const std::vector<std::string>& lines);
+
+  // Called with every log line as it is appended.
+  std::function<void(const std::string& line)> OnLogLine;
+
+  QWidget *Panel1, *Panel2, *Panel3;
+  QToolButton *SpeedButton1, *SpeedButton2;
+  QLabel *Label1, *Label2, *rzlabel1;
+  QLineEdit *Edit1, *Edit2;
+  QCheckBox* CheckBox1;
+  QPushButton *Button1, *Button2;
+  QTabWidget* PageControl1;
+  QWidget *TabSheet1, *TabSheet2;
+  TNumericDisplay *iSevenSegmentAnalog1, *iSevenSegmentAnalog2;
+  TChart* dIred1;
+  QPlainTextEdit* Memo1;
+  TTimer Timer1;
+  std::unique_ptr<TSerialPort> XComm1;
+  TFileDialog SaveDialog1, OpenDialog1;
+
+ protected:
+  void closeEvent(class QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  int PeriodInterval() const;
+  void AppendLog(const std::string& line);
+  void Replay();
+};
