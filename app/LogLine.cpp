@@ -11,12 +11,26 @@ std::string LogTime(platform::TDateTime now) {
   return text;
 }
 
-std::string ShortLogLine(platform::TDateTime now, double value) {
-  return LogTime(now) + "," + platform::FormatFixed(value, 1);
+// The log separates its fields with ",", so where the locale writes decimals
+// with "," too the values are written with "." to keep the lines readable.
+std::string LogValue(double value) {
+  std::string text = platform::FormatFixed(value, 1);
+  if (platform::FormatSettings().DecimalSeparator == ',')
+    for (char& c : text)
+      if (c == ',') c = '.';
+  return text;
 }
 
+double ParseLogValue(const std::string& text) {
+  double value = 0;
+  if (platform::TryStrToFloat(text, value) || platform::TryStrToFloat(text, value, '.')) return value;
+  return platform::StrToFloat(text);  // raises the conversion error
+}
+
+std::string ShortLogLine(platform::TDateTime now, double value) { return LogTime(now) + "," + LogValue(value); }
+
 std::string LongLogLine(platform::TDateTime now, double first, double second) {
-  return ShortLogLine(now, first) + "," + platform::FormatFixed(second, 1);
+  return ShortLogLine(now, first) + "," + LogValue(second);
 }
 
 std::optional<TLogFields> SplitLogLine(const std::string& line) {

@@ -11,6 +11,13 @@ std::string LogTime(platform::TDateTime now);
 std::string ShortLogLine(platform::TDateTime now, double value);
 std::string LongLogLine(platform::TDateTime now, double first, double second);
 
+// A value as the log writes it and reads it back: one decimal with the locale's
+// separator, or "." where that separator is the log's field separator ",".
+// Reading accepts the locale's separator and "."; anything else raises the
+// conversion error.
+std::string LogValue(double value);
+double ParseLogValue(const std::string& text);
+
 // The value texts of a saved line, as the reload reads them: the first field
 // (the time) is skipped, at most 30 characters after the first "," are read,
 // and a "," among them divides the first value's text from the second's.

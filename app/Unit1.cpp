@@ -337,8 +337,8 @@ void TForm1::Replay() {
   for (const std::string& line : MemoLines()) {
     const auto fields = SplitLogLine(line);
     if (!fields) continue;
-    dIred1->Channel(0)->AddXY(SampleCounter, platform::StrToFloat(fields->First));
-    if (fields->Second) dIred1->Channel(1)->AddXY(SampleCounter, platform::StrToFloat(*fields->Second));
+    dIred1->Channel(0)->AddXY(SampleCounter, ParseLogValue(fields->First));
+    if (fields->Second) dIred1->Channel(1)->AddXY(SampleCounter, ParseLogValue(*fields->Second));
     ++SampleCounter;
   }
 }

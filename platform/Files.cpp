@@ -49,12 +49,13 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  std::string name = path;
-  const auto slash = name.rfind('/');
-  name.insert(slash == std::string::npos ? 0 : slash + 1, ".");
-  std::vector<char> temp(name.begin(), name.end());
-  const char suffix[] = ".tmp-XXXXXX";
-  temp.insert(temp.end(), suffix, suffix + sizeof suffix);  // with the NUL
+  // The temporary file sits beside the target, hidden, so the rename stays on
+  // one file system.
+  const auto slash = path.rfind('/');
+  const std::string head = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  const std::string tail = slash == std::string::npos ? path : path.substr(slash + 1);
+  const std::string pattern = head + "." + tail + ".tmp-XXXXXX";
+  std::vector<char> temp(pattern.c_str(), pattern.c_str() + pattern.size() + 1);
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) Fail("Cannot create file", path, errno);
   const std::string tempPath = temp.data();

@@ -18,13 +18,12 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // Accepts [sign] digits [sep digits] [e [sign] digits]: at least one digit in
 // the mantissa; the locale's separator only, so "1,5" is not 1.5 where the
 // separator is ".".
-bool ParseNumber(const std::string& text, double& value) {
+bool ParseNumber(const std::string& text, double& value, char sep) {
   size_t begin = 0, end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
   std::string plain;
   plain.reserve(end - begin);
-  const char sep = FormatSettings().DecimalSeparator;
   size_t i = begin;
   auto digits = [&] {
     size_t n = 0;
@@ -53,11 +52,17 @@ bool ParseNumber(const std::string& text, double& value) {
 }
 }  // namespace
 
-bool TryStrToFloat(const std::string& text, double& value) { return ParseNumber(text, value); }
+bool TryStrToFloat(const std::string& text, double& value) {
+  return ParseNumber(text, value, FormatSettings().DecimalSeparator);
+}
+
+bool TryStrToFloat(const std::string& text, double& value, char decimalSeparator) {
+  return ParseNumber(text, value, decimalSeparator);
+}
 
 double StrToFloat(const std::string& text) {
   double value = 0;
-  if (!ParseNumber(text, value)) throw EConvertError("'" + text + "' is not a valid floating point value");
+  if (!TryStrToFloat(text, value)) throw EConvertError("'" + text + "' is not a valid floating point value");
   return value;
 }
 

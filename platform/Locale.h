@@ -20,6 +20,8 @@ TFormatSettings& FormatSettings();
 // "'text' is not a valid floating point value".
 double StrToFloat(const std::string& text);
 bool TryStrToFloat(const std::string& text, double& value);
+// The same with a given decimal separator.
+bool TryStrToFloat(const std::string& text, double& value, char decimalSeparator);
 
 // "%.Nf": fixed point with `decimals` digits after the locale's separator, no
 // grouping, a leading "-" for negative values.

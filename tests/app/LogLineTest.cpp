@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/LogLine.h"
+#include "platform/Exception.h"
 #include "platform/Locale.h"
 
 using platform::EncodeTime;
@@ -43,4 +44,18 @@ TEST(LogLine, TextLinesEndAtCrLfOrCrLf) {
   EXPECT_EQ(SplitTextLines("a\n\rb"), (V{"a", "", "b"}));
   EXPECT_EQ(JoinTextLines({}), "");
   EXPECT_EQ(JoinTextLines({"a", ""}), "a\r\n\r\n");
+}
+
+TEST(LogLine, ValuesStayReadableWhereTheLocaleWritesDecimalsWithAComma) {
+  platform::TFormatSettings saved = platform::FormatSettings();
+  platform::FormatSettings().DecimalSeparator = ',';
+  const std::string line = LongLogLine(platform::EncodeTime(8, 5, 9, 0), 1234.5, -25);
+  EXPECT_EQ(line, "08:05:09,1234.5,-25.0");
+  const auto fields = SplitLogLine(line);
+  EXPECT_DOUBLE_EQ(ParseLogValue(fields->First), 1234.5);
+  EXPECT_DOUBLE_EQ(ParseLogValue(*fields->Second), -25);
+  EXPECT_THROW(ParseLogValue("x"), EConvertError);
+  platform::FormatSettings() = saved;
+  EXPECT_DOUBLE_EQ(ParseLogValue("1.5"), 1.5);
+  EXPECT_THROW(ParseLogValue("1,5"), EConvertError);
 }

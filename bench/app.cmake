@@ -1,0 +1,1 @@
+sm_bench(replay SOURCES ${CMAKE_CURRENT_LIST_DIR}/app/ReplayBench.cpp DEPS app_window Qt6::Widgets)
