@@ -1,0 +1,1 @@
+sm_bench(gfx SOURCES gfx/RepaintBench.cpp DEPS platform Qt6::Gui)
