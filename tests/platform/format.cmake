@@ -1,0 +1,1 @@
+sm_test(platform_format_test SOURCES DateTimeFormatTest.cpp NumberFormatTest.cpp DEPS platform_format)
