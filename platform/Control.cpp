@@ -362,6 +362,11 @@ TShiftState KeyboardShiftState() { return ShiftFrom(QGuiApplication::queryKeyboa
 
 void EnsureApplication() {
   if (QCoreApplication::instance()) return;
+  // Without a display (a build machine, a test run) Qt would abort; the
+  // offscreen platform draws the same pixels.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "sensor-monitor";
   static char* argv[] = {name, nullptr};

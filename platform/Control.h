@@ -137,6 +137,7 @@ namespace platform {
 // The modifier keys held right now (ssShift, ssCtrl, ssAlt).
 TShiftState KeyboardShiftState();
 // Starts the window system for a program or a test that has none yet
-// (the offscreen platform in tests). Safe to call again.
+// (the offscreen platform in tests). Without a display it chooses the
+// offscreen platform. Safe to call again.
 void EnsureApplication();
 }  // namespace platform
