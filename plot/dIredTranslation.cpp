@@ -1,13 +1,26 @@
 #include "plot/dIredTranslation.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/Exception.h"
 #include "plot/iClassesList.h"
+#include "plot/iPlotStream.h"
 
 TiPlotTranslationObject::TiPlotTranslationObject(TiObjectEvent OnInsert, TiObjectEvent OnRemove)
     : OnRemove_(std::move(OnRemove)) {
   if (OnInsert) OnInsert(this);
+}
+
+const TClassInfo& TiPlotTranslationObject::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TiPlotTranslationObject>("TiPlotTranslationObject")
+          .String("OriginalString", &TiPlotTranslationObject::OriginalString,
+                  &TiPlotTranslationObject::SetOriginalString)
+          .String("ReplacementString", &TiPlotTranslationObject::ReplacementString,
+                  &TiPlotTranslationObject::SetReplacementString)
+          .Build();
+  return info;
 }
 
 TiPlotTranslationObject::~TiPlotTranslationObject() {
@@ -67,4 +80,32 @@ std::string TiPlotTranslationManager::Translate(const std::string& text) const {
   for (const TiPlotTranslationObject* entry : Items_)
     if (entry->OriginalString() == text) return entry->ReplacementString();
   return text;
+}
+
+void TiPlotTranslationManager::WriteToStream(TiPlotStreamWriter& writer) const {
+  writer.BeginCollection();
+  for (auto it = Items_.rbegin(); it != Items_.rend(); ++it) {
+    writer.BeginItem();
+    writer.WriteProperties(Reflect(**it));
+    writer.EndItem();
+  }
+  writer.EndCollection();
+}
+
+void TiPlotTranslationManager::ReadFromStream(TiPlotStreamReader& reader) {
+  if (!reader.NextIsCollection()) {
+    Clear();
+    reader.SkipValue();
+    return;
+  }
+  reader.CheckCollection();
+  Clear();
+  reader.ReadCollectionBegin();
+  while (reader.ReadItemBegin()) {
+    std::unique_ptr<TiPlotTranslationObject> entry(new TiPlotTranslationObject(OnInsert_, OnRemove_));
+    Add(entry.get());
+    reader.ReadProperties(Reflect(*entry));
+    entry.release();
+  }
+  reader.ReadCollectionEnd();
 }

@@ -12,10 +12,15 @@
 
 #include "plot/iClasses.h"
 
+class TiPlotStreamWriter;
+class TiPlotStreamReader;
+
 class TiPlotTranslationObject : public TiPersistent {
  public:
   TiPlotTranslationObject(TiObjectEvent OnInsert, TiObjectEvent OnRemove);
   ~TiPlotTranslationObject() override;
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassInfo() const override { return StaticClass(); }
 
   const std::string& OriginalString() const { return OriginalString_; }
   void SetOriginalString(const std::string& v) { OriginalString_ = v; }
@@ -28,7 +33,7 @@ class TiPlotTranslationObject : public TiPersistent {
   TiObjectEvent OnRemove_;
 };
 
-class TiPlotTranslationManager : public TiPersistent {
+class TiPlotTranslationManager : public TiObject {
  public:
   // Both hooks are required; the table announces itself through OnInsert.
   TiPlotTranslationManager(TiObjectEvent OnInsert, TiObjectEvent OnRemove);
@@ -54,6 +59,14 @@ class TiPlotTranslationManager : public TiPersistent {
   // The replacement of the first (newest) entry whose original equals `text`
   // exactly; `text` itself when none does.
   std::string Translate(const std::string& text) const;
+
+  // A collection of the entries' properties, oldest first: reading inserts
+  // each entry at the front, so the table comes back in the order it had and
+  // the same entry wins for each text.
+  void WriteToStream(TiPlotStreamWriter& writer) const;
+  // Clears the table; when the next value is a collection, each item becomes
+  // a new entry. A value that is not a collection is skipped.
+  void ReadFromStream(TiPlotStreamReader& reader);
 
   const TiObjectEvent& OnInsert() const { return OnInsert_; }
   const TiObjectEvent& OnRemove() const { return OnRemove_; }

@@ -3,6 +3,8 @@
 #pragma once
 #include <functional>
 
+#include "components/iReflection.h"
+
 // Root of everything a hook can be handed: plot objects, managers,
 // translation entries. Hooks tell them apart with dynamic_cast.
 class TiObject {
@@ -10,9 +12,10 @@ class TiObject {
   virtual ~TiObject() = default;
 };
 
-// A streamable object: its published properties can be written and read
-// through the reflection mechanism.
-class TiPersistent : public TiObject {};
+// A streamable object: its published properties are listed once
+// (StaticClass/ClassInfo) and written and read through the reflection
+// mechanism.
+class TiPersistent : public TiObject, public TPersistent {};
 
 // A hook taking the sender; a null function means "not assigned".
 using TiObjectEvent = std::function<void(TiObject*)>;
