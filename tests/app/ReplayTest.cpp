@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <cstdlib>
 #include <filesystem>
@@ -152,4 +153,36 @@ TEST_F(Log, SavedLogRoundTrips) {
   form->SetMemoLines({});
   Load(path);
   EXPECT_EQ(form->MemoLines(), (Lines{"08:05:09,1234.0,25.0", "", "08:05:10,7.0"}));
+}
+
+TEST_F(Log, BinaryAndOverLongFilesAreReadOrRefusedCleanly) {
+  const std::string path = File("odd.csv");
+  std::string bytes("t,1.0\r\nt,2.0\0junk\r\nt,3.0\r\n", 26);
+  bytes += std::string(2'000'000, 'x') + "\r\n";
+  bytes += "t," + std::string(100'000, '9') + "\r\n";
+  platform::WriteFileAtomically(path, bytes);
+  Load(path);
+  ASSERT_EQ(errors.size(), 1u) << "the NUL byte makes the second value no number";
+  EXPECT_EQ(Points(0), (P{{0, 1}}));
+  EXPECT_EQ(form->MemoLines().size(), 5u);
+  EXPECT_EQ(form->MemoLines()[3].size(), 2'000'000u);
+}
+
+TEST_F(Log, ALogWrittenDuringARunReloads) {
+  const std::string path = File("run.csv");
+  form->OnLogLine = [&](const std::string& line) {
+    const std::string old = fs::exists(path) ? platform::ReadWholeFile(path) : "";
+    platform::WriteFileAtomically(path, old + line + "\r\n");
+  };
+  form->Edit1->setText("COM0");
+  form->Edit2->setText("1");
+  platform::RunGuarded([this] { form->Button2Click(); });
+  for (int i = 0; i < 5; ++i) form->Timer1Timer();
+  const P charted = Points(0);
+  form = std::make_unique<TForm1>();
+  Load(path);
+  EXPECT_TRUE(errors.empty());
+  ASSERT_EQ(Points(0).size(), 5u);
+  for (size_t i = 0; i < 5; ++i) EXPECT_NEAR(Points(0)[i].second, charted[i].second, 0.05);
+  TestMode = false;
 }
