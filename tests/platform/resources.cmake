@@ -1,0 +1,1 @@
+sm_test(platform_resources_test SOURCES ResourcesTest.cpp DEPS platform_resources)
