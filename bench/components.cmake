@@ -1,0 +1,3 @@
+if(TARGET components)
+  sm_bench(components_repaint SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/components/RepaintBench.cpp DEPS components Qt6::Gui)
+endif()
