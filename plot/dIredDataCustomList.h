@@ -131,9 +131,10 @@ class TiPlotDataCustomList : public TiPlotPointAttributes {
 
   // The storage slot of logical point Index.
   int PhysicalIndex(int Index) const {
-    if (Index < 0 || Index >= Count_) RaiseIndexError();
+    // One unsigned compare covers both ends.
+    if (static_cast<unsigned>(Index) >= static_cast<unsigned>(Count_)) RaiseIndexError();
     const int slot = Index + RingStart_;
-    return slot > Count_ - 1 ? slot - Count_ : slot;
+    return slot >= Count_ ? slot - Count_ : slot;
   }
 
   // Capacity while a ring, else 0. Writing switches between the modes: 0 turns

@@ -14,6 +14,7 @@ std::string ZeroPadded(long long value, int width) {
 }
 
 float ToSingle(double value) {
+  if (std::fabs(value) <= FLT_MAX || std::isnan(value)) return static_cast<float>(value);
   // Values between FLT_MAX and the rounding threshold round down to FLT_MAX.
   constexpr double limit = static_cast<double>(FLT_MAX) * (1.0 + 0x1p-25);
   if (value >= limit) return std::numeric_limits<float>::infinity();
