@@ -1,0 +1,4 @@
+# The layout pass, the layout manager, data view, label and the plot frame.
+list(APPEND plot_sources
+  iLayoutLanes.cpp
+)
