@@ -1,0 +1,68 @@
+#include "plot/iAxisScale.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/Rounding.h"
+
+namespace {
+constexpr double kPixelLimit = 32000;
+
+// PixelStart - round(offset), limited to the drawable range. The offset is
+// limited first so that rounding never overflows; a NaN (from a NaN value)
+// lands off every scale.
+int PixelFrom(int start, double offset) {
+  if (std::isnan(offset)) return static_cast<int>(-kPixelLimit);
+  offset = std::fmax(std::fmin(offset, 4 * kPixelLimit), -4 * kPixelLimit);
+  const double pixel = start - static_cast<double>(Round(offset));
+  return static_cast<int>(std::fmax(std::fmin(pixel, kPixelLimit), -kPixelLimit));
+}
+
+double Positive(double v) { return v > 0 ? v : 1; }
+}  // namespace
+
+void TiAxisScale::UpdatePixelEnds() {
+  if (Horizontal) {
+    PixelStart = Reverse ? ScaleRight : ScaleLeft;
+    PixelEnd = Reverse ? ScaleLeft : ScaleRight;
+  } else {
+    PixelStart = Reverse ? ScaleTop : ScaleBottom;
+    PixelEnd = Reverse ? ScaleBottom : ScaleTop;
+  }
+}
+
+int TiAxisScale::ValueToPixel(double value) const {
+  const int middle = (PixelStart + PixelEnd) / 2;
+  if (PixelStart == PixelEnd || Span <= 1e-300) return middle;
+  if (Log10) {
+    const double m = Positive(Min), s = Positive(Span);
+    const double l0 = std::log10(m), l1 = std::log10(m + s);
+    // A span too small to change the logarithm: nothing to tell apart.
+    if (l1 == l0) return middle;
+    return PixelFrom(PixelStart, (std::log10(Positive(value)) - l0) * (PixelStart - PixelEnd) / (l1 - l0));
+  }
+  return PixelFrom(PixelStart, (value - Min) * PixelsPerUnit());
+}
+
+double TiAxisScale::PixelToValue(int pixel) const {
+  const int length = PixelLength();
+  if (length == 0) return Min;
+  double f;
+  if (Horizontal) f = Reverse ? double(ScaleRight - pixel) / length : double(pixel - ScaleLeft) / length;
+  else f = Reverse ? double(pixel - ScaleTop) / length : double(ScaleBottom - pixel) / length;
+  if (!Log10) return Min + Span * f;
+  const double m = Positive(Min);
+  const double l0 = std::log10(m), l1 = std::log10(m + Positive(Span));
+  return std::pow(10.0, l0 + f * (l1 - l0));
+}
+
+int TiAxisScale::ValueToPixelLength(double distance) const {
+  return std::abs(ValueToPixel(Min + distance) - ValueToPixel(Min));
+}
+
+bool TiAxisScale::IsValueVisible(double value) const {
+  if (std::isnan(value)) return false;
+  const int p = ValueToPixel(value);
+  if (Horizontal) return p >= ScaleLeft && p <= ScaleRight;
+  return p >= ScaleTop && p <= ScaleBottom;
+}
