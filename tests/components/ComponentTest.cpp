@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
+#include <thread>
 #include <filesystem>
 
 #include "TestComponent.h"
 #include "components/iPropertyLines.h"
 #include "platform/Bitmap.h"
+#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
 #include "platform/SystemColors.h"
@@ -221,4 +224,23 @@ TEST_F(ComponentFiles, AFailedSaveKeepsTheOldFile) {
   EXPECT_EQ(Read("e.txt"), "File Type = old\r\n");
   for (const auto& entry : fs::directory_iterator(dir))
     EXPECT_TRUE(entry.path().filename() == "e.txt" || entry.path().filename() == "e.txt.dir") << entry.path();
+}
+
+TEST(ComponentLock, PaintingWaitsForAFeederThatHoldsTheLock) {
+  TiTestComponent c;
+  TBitmap window(40, 30);
+  std::atomic<bool> held{false}, painted{false};
+  std::thread feeder([&] {
+    c.Lock();
+    held = true;
+    platform::SleepMs(80);
+    EXPECT_FALSE(painted.load());  // the paint is still waiting
+    c.fed = clRed;                 // data fed from this thread; setters stay on the GUI thread
+    c.Unlock();
+  });
+  while (!held) platform::SleepMs(1);
+  c.PaintWindow(window.Canvas());
+  painted = true;
+  feeder.join();
+  EXPECT_EQ(window.Pixel(15, 15), clRed);
 }

@@ -48,7 +48,7 @@ class TiTestComponent : public TiCustomComponent {
     if (!failure.empty()) throw Exception(failure);
     if (!stdFailure.empty()) throw std::runtime_error(stdFailure);
     DrawBackGround(canvas, BackGroundColor());
-    canvas.Brush.Color = segmentColor_;
+    canvas.Brush.Color = fed != clNone ? fed : segmentColor_;
     canvas.FillRect({10, 10, 20, 20});
   }
 
@@ -57,6 +57,7 @@ class TiTestComponent : public TiCustomComponent {
 
   std::string failure, stdFailure;
   int paints = 0;
+  TColor fed = clNone;  // written by another thread under Lock
 
  private:
   TColor segmentColor_ = clLime;
