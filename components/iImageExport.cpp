@@ -12,10 +12,10 @@ struct TPaintLock {
   TiComponent& component;
 };
 
-TBitmap Picture(TiComponent& component) {
-  TBitmap bitmap(component.Width(), component.Height());
+std::unique_ptr<TBitmap> Picture(TiComponent& component) {
+  auto bitmap = std::make_unique<TBitmap>(component.Width(), component.Height());
   TPaintLock lock(component);
-  component.PaintTo(bitmap.Canvas());
+  component.PaintTo(bitmap->Canvas());
   return bitmap;
 }
 
@@ -25,7 +25,7 @@ void CheckJPEGQuality(int quality) {
 }  // namespace
 
 void SaveImageToBitmap(TiComponent& component, const std::string& fileName) {
-  Picture(component).SaveToFile(fileName);
+  Picture(component)->SaveToFile(fileName);
 }
 
 void SaveImageToMetafile(TiComponent& component, const std::string& fileName) {
@@ -40,17 +40,17 @@ void SaveImageToMetafile(TiComponent& component, const std::string& fileName) {
 
 void SaveImageToJPEG(TiComponent& component, const std::string& fileName, int quality, bool progressive) {
   CheckJPEGQuality(quality);
-  platform::SaveJPEG(Picture(component), fileName, quality, progressive);
+  platform::SaveJPEG(*Picture(component), fileName, quality, progressive);
 }
 
 void SaveImageToPNG(TiComponent& component, const std::string& fileName, int compression) {
   if (compression < 0 || compression > 9) throw Exception("Compression must be in the range of 0-9");
-  platform::SavePNG(Picture(component), fileName, compression);
+  platform::SavePNG(*Picture(component), fileName, compression);
 }
 
 std::unique_ptr<TJPEGImage> GetJPEGImage(TiComponent& component, int quality, bool progressive) {
   CheckJPEGQuality(quality);
-  TBitmap bitmap = Picture(component);
-  return std::make_unique<TJPEGImage>(platform::EncodeJPEG(bitmap, quality, progressive), bitmap.Width(),
-                                      bitmap.Height(), progressive);
+  const auto bitmap = Picture(component);
+  return std::make_unique<TJPEGImage>(platform::EncodeJPEG(*bitmap, quality, progressive), bitmap->Width(),
+                                      bitmap->Height(), progressive);
 }
