@@ -30,7 +30,9 @@ QImage NewImage(int width, int height) {
 }  // namespace
 
 TBitmap::TBitmap(int width, int height) : impl_(std::make_unique<Impl>()) { impl_->image = NewImage(width, height); }
-TBitmap::~TBitmap() { impl_->EndCanvas(); }
+TBitmap::~TBitmap() {
+  if (impl_) impl_->EndCanvas();  // a moved-from bitmap has no Impl
+}
 
 TBitmap::TBitmap(const TBitmap& other) : impl_(std::make_unique<Impl>()) { impl_->image = other.impl_->image.copy(); }
 TBitmap& TBitmap::operator=(const TBitmap& other) {
