@@ -5,43 +5,10 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "platform/Locale.h"
 
 namespace {
 QColor ToQColor(TColor c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 }  // namespace
-
-TDisplayStandIn::TDisplayStandIn(QWidget* parent) : QLabel(parent) {
-  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  setAutoFillBackground(true);
-  QFont f = font();
-  f.setPixelSize(30);
-  f.setBold(true);
-  setFont(f);
-  SetSegmentColor(clLime);
-  Show();
-}
-
-void TDisplayStandIn::SetValue(double value) {
-  if (value == value_) return;
-  value_ = value;
-  Show();
-}
-
-void TDisplayStandIn::SetPrecision(int precision) {
-  if (precision == precision_) return;
-  precision_ = precision;
-  Show();
-}
-
-void TDisplayStandIn::SetSegmentColor(TColor color) {
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);
-  p.setColor(QPalette::WindowText, ToQColor(color));
-  setPalette(p);
-}
-
-void TDisplayStandIn::Show() { setText(QString::fromStdString(platform::FormatFixed(value_, precision_))); }
 
 int TChannelStandIn::AddXY(double x, double y) {
   points_.emplace_back(x, y);

@@ -1,9 +1,7 @@
-// Small stand-ins for the serial component, the numeric displays and the
-// chart, offering exactly the operations the main window uses of them. Each is
+// Small stand-ins for the serial component and the chart, offering exactly the operations the main window uses of them. Each is
 // replaced by the real component as it lands; the window's acquisition code
 // does not change when that happens.
 #pragma once
-#include <QLabel>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -28,26 +26,6 @@ class TSerialStandIn {
 
  private:
   std::string deviceName_ = "COM27";
-};
-
-// A numeric display that shows its value as text.
-class TDisplayStandIn : public QLabel {
- public:
-  explicit TDisplayStandIn(QWidget* parent);
-  double Value() const { return value_; }
-  void SetValue(double value);
-  int Precision() const { return precision_; }
-  void SetPrecision(int precision);
-  void SetSegmentColor(TColor color);
-  bool Visible() const { return !isHidden(); }
-  void SetVisible(bool visible) { setVisible(visible); }
-  int Top() const { return y(); }
-  void SetTop(int top) { move(x(), top); }
-
- private:
-  void Show();
-  double value_ = 0;
-  int precision_ = 0;
 };
 
 class TFontStandIn {

@@ -19,6 +19,7 @@
 #include "app/crc16.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/ControlQt.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
 #include "platform/Random.h"
@@ -64,6 +65,19 @@ QToolButton* SpeedButton(QWidget* parent, const char* caption, QStyle::StandardP
   button->setFont(Font(kYaHei, 19));
   button->setGeometry(r);
   return button;
+}
+
+// A numeric display as the window's stored description gives it: read as
+// loading, so the stored size stays until a resizing property changes.
+std::unique_ptr<TNumericDisplay> Display(QWidget* parent, int left, int top, int width, int height, TColor color) {
+  auto display = std::make_unique<TNumericDisplay>();
+  display->SetLoading(true);
+  display->SetSegmentColor(color);
+  display->SetPrecision(0);
+  display->SetBounds(left, top, width, height);
+  display->SetLoading(false);
+  platform::SetParentWidget(*display, parent);
+  return display;
 }
 
 QIcon WindowIcon() {
@@ -121,16 +135,10 @@ void TForm1::CreateControls() {
 
   Panel1 = Panel(this, 72);
   rzlabel1 = Label(Panel1, "实时距离（mm）", 8, 24);
-  iSevenSegmentAnalog1 = new TNumericDisplay(Panel1);
-  iSevenSegmentAnalog1->setGeometry(154, 14, 119, 43);
-  iSevenSegmentAnalog1->SetSegmentColor(clLime);
-  iSevenSegmentAnalog1->SetPrecision(0);
+  iSevenSegmentAnalog1 = Display(Panel1, 154, 14, 119, 43, clLime);
   Label2 = Label(Panel1, "内部温度°C", 288, 24);
   Label2->hide();
-  iSevenSegmentAnalog2 = new TNumericDisplay(Panel1);
-  iSevenSegmentAnalog2->setGeometry(392, 14, 113, 43);
-  iSevenSegmentAnalog2->SetSegmentColor(clYellow);
-  iSevenSegmentAnalog2->SetPrecision(0);
+  iSevenSegmentAnalog2 = Display(Panel1, 392, 14, 113, 43, clYellow);
   iSevenSegmentAnalog2->SetVisible(false);
   CheckBox1 = new QCheckBox(Q("高速采集"), Panel1);
   CheckBox1->setFont(Font(kYaHei, 19));

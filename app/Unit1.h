@@ -11,6 +11,7 @@
 
 #include "app/FileDialog.h"
 #include "app/StandIns.h"
+#include "components/iSevenSegmentAnalog.h"
 #include "platform/Timer.h"
 
 class QCheckBox;
@@ -24,7 +25,7 @@ class QToolButton;
 // The components the window works with; each name points at the stand-in until
 // the real component takes its place.
 using TSerialPort = TSerialStandIn;
-using TNumericDisplay = TDisplayStandIn;
+using TNumericDisplay = TiSevenSegmentAnalog;
 using TChart = TChartStandIn;
 
 // Set when the operator starts "COM0"; never cleared while the program runs.
@@ -64,7 +65,8 @@ class TForm1 : public QWidget {
   QPushButton *Button1, *Button2;
   QTabWidget* PageControl1;
   QWidget *TabSheet1, *TabSheet2;
-  TNumericDisplay *iSevenSegmentAnalog1, *iSevenSegmentAnalog2;
+  // Owned here, not by their panel: they go before the panel does.
+  std::unique_ptr<TNumericDisplay> iSevenSegmentAnalog1, iSevenSegmentAnalog2;
   TChart* dIred1;
   QPlainTextEdit* Memo1;
   TTimer Timer1;

@@ -13,7 +13,11 @@
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/Random.h"
+#include "platform/Bitmap.h"
+#include "platform/ControlQt.h"
+#include "platform/ImageFiles.h"
 #include "tests/app/ScriptedPort.h"
+#include "tests/components/SevenSegmentPicture.h"
 
 std::string SensorAnswer(size_t length, int distance, int temperature) {
   std::string frame("\x01\x03\x0C", 3);
@@ -29,6 +33,13 @@ std::string SensorAnswer(size_t length, int distance, int temperature) {
 
 namespace {
 std::string U(const QString& s) { return s.toStdString(); }
+
+// What a control shows on screen, painted by its own paint handler.
+TBitmap Grab(QWidget* widget) {
+  TBitmap picture;
+  platform::ImageOf(picture) = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  return picture;
+}
 
 class Window : public ::testing::Test {
  protected:
@@ -87,8 +98,10 @@ TEST_F(Window, ControlsAsCreated) {
   EXPECT_TRUE(form->iSevenSegmentAnalog1->Visible());
   EXPECT_EQ(form->iSevenSegmentAnalog1->Top(), 24) << "moved 10 pixels down at creation";
   EXPECT_EQ(form->iSevenSegmentAnalog2->Top(), 24);
-  EXPECT_EQ(form->iSevenSegmentAnalog1->x(), 154);
-  EXPECT_EQ(form->iSevenSegmentAnalog2->x(), 392);
+  EXPECT_EQ(form->iSevenSegmentAnalog1->Left(), 154);
+  EXPECT_EQ(form->iSevenSegmentAnalog2->Left(), 392);
+  EXPECT_EQ(form->iSevenSegmentAnalog1->Width(), 119) << "the stored size stays";
+  EXPECT_EQ(form->iSevenSegmentAnalog2->Height(), 43);
   EXPECT_EQ(form->Button2->geometry(), QRect(652, 23, 100, 30));
   EXPECT_EQ(form->Edit1->geometry(), QRect(544, 22, 97, 33));
   EXPECT_EQ(form->Edit2->geometry(), QRect(656, 12, 89, 33));
@@ -312,4 +325,21 @@ TEST_F(Window, ErrorsDuringATickAreShownAndTheTimerGoesOn) {
   EXPECT_EQ(errors.size(), 2u);
   EXPECT_EQ(errors[0], "Unable to read from port.");
   EXPECT_TRUE(form->Timer1.Enabled());
+}
+
+TEST_F(Window, BothDisplaysShowTheDecodedValuesAfterATick) {
+  Open();
+  port->answers = {SensorAnswer(17, 1500, 25)};
+  Tick();
+  using namespace segment_picture;
+  const TBitmap distance = Grab(platform::WidgetOf(*form->iSevenSegmentAnalog1));
+  // 119 wide: five cells of 17, 23 apart, from x = 5.
+  EXPECT_EQ(ReadRow(distance, 5, 5, 17, 33, 23, 5, TColors{clLime, RGB(0, 85, 0), clBlack}), "+1500");
+  const TBitmap temperature = Grab(platform::WidgetOf(*form->iSevenSegmentAnalog2));
+  // 113 wide: five cells of 15, 21 apart, from x = 7.
+  EXPECT_EQ(ReadRow(temperature, 7, 5, 15, 33, 21, 5, TColors{clYellow, RGB(85, 85, 0), clBlack}), "+  25");
+  if (const char* dir = std::getenv("SEGMENT_PICTURES")) {
+    form->resize(786, 711);
+    platform::SavePNG(Grab(form->Panel1), std::string(dir) + "/main-window-displays.png", 9);
+  }
 }
