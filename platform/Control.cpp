@@ -123,6 +123,9 @@ struct TCustomControl::Impl {
   explicit Impl(TCustomControl& owner) : widget(owner) {}
   ControlWidget widget;
   bool explicitCapture = false;
+  // A control is visible unless hidden, whether or not it has a parent yet; a
+  // parentless widget is never shown as a window of its own.
+  bool visible = true;
 
   // The callbacks are protected: the widget reaches them through here.
   static void Paint(TCustomControl& c, TCanvas& canvas) { c.Paint(canvas); }
@@ -273,8 +276,11 @@ TPoint TCustomControl::ScreenToClient(TPoint p) const {
   return {q.x(), q.y()};
 }
 
-bool TCustomControl::Visible() const { return !impl_->widget.isHidden(); }
-void TCustomControl::SetVisible(bool visible) { impl_->widget.setVisible(visible); }
+bool TCustomControl::Visible() const { return impl_->visible; }
+void TCustomControl::SetVisible(bool visible) {
+  impl_->visible = visible;
+  if (impl_->widget.parentWidget()) impl_->widget.setVisible(visible);
+}
 bool TCustomControl::Enabled() const { return impl_->widget.isEnabled(); }
 void TCustomControl::SetEnabled(bool enabled) { impl_->widget.setEnabled(enabled); }
 
@@ -284,7 +290,7 @@ void TCustomControl::SetParent(TCustomControl* parent) {
   const bool visible = Visible();
   impl_->widget.setParent(parent ? &parent->impl_->widget : nullptr);
   impl_->widget.setGeometry(g);
-  if (visible) impl_->widget.show();
+  if (parent) impl_->widget.setVisible(visible);
 }
 
 void TCustomControl::Invalidate() { impl_->widget.update(); }
@@ -381,7 +387,7 @@ void SetParentWidget(TCustomControl& control, QWidget* parent) {
   const QRect g = w.geometry();
   w.setParent(parent);
   w.setGeometry(g);
-  w.show();
+  if (parent) w.setVisible(control.Visible());
 }
 
 }  // namespace platform

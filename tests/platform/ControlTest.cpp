@@ -152,3 +152,18 @@ TEST_F(ControlTest, GeometryCursorAndParentage) {
 }
 
 }  // namespace
+
+TEST(ControlVisibility, VisibleUnlessHiddenWithOrWithoutAParent) {
+  TCustomControl parent, child;
+  EXPECT_TRUE(child.Visible()) << "a new control is visible before it has a parent";
+  child.SetVisible(false);
+  child.SetParent(&parent);
+  EXPECT_FALSE(child.Visible());
+  EXPECT_TRUE(platform::WidgetOf(child)->isHidden());
+  child.SetVisible(true);
+  EXPECT_TRUE(child.Visible());
+  EXPECT_FALSE(platform::WidgetOf(child)->isHidden());
+  TCustomControl lone;
+  lone.SetVisible(true);
+  EXPECT_FALSE(platform::WidgetOf(lone)->isVisible()) << "no window of its own";
+}
