@@ -46,10 +46,9 @@ void TiSevenSegmentAnalog::SetShowSign(bool value) {
 TSize TiSevenSegmentAnalog::NaturalSize() {
   PrepareCharacter();
   Character().SetValue(ssc0);
-  const int w0 = Character().NaturalWidth();
-  const int cells = DigitCount() + (showSign_ ? 1 : 0);
-  return {(w0 + DigitSpacing()) * cells + 2 * SegmentMargin() - DigitSpacing(),
-          18 * SegmentSize() + 2 * SegmentMargin()};
+  const int64_t w0 = Character().NaturalWidth(), spacing = DigitSpacing(), margin = SegmentMargin();
+  const int64_t cells = DigitCount() + (showSign_ ? 1 : 0);
+  return {ClampPixels((w0 + spacing) * cells + 2 * margin - spacing), ClampPixels(18 * int64_t{SegmentSize()} + 2 * margin)};
 }
 
 void TiSevenSegmentAnalog::PaintTo(TCanvas& canvas) {

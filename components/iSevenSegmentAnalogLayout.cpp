@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "components/iSevenSegmentGlyphs.h"
@@ -48,7 +49,7 @@ class TCellRow {
   TCellRow(TAnalogLayout& layout, int x, int spacing) : layout_(layout), x_(x), spacing_(spacing) {}
   void Add(TSevenSegmentCharacter glyph) {
     layout_.Cells.push_back({x_, layout_.CellWidth, glyph});
-    x_ += layout_.CellWidth + spacing_;
+    x_ = ClampPixels(int64_t{x_} + layout_.CellWidth + spacing_);
   }
   void AddRow(TSevenSegmentCharacter glyph, int count) {
     for (int i = 0; i < count; ++i) Add(glyph);
@@ -57,7 +58,7 @@ class TCellRow {
   void AddPoint(TSevenSegmentCharacter glyph) {
     const int c = layout_.CellWidth;
     const int shift = static_cast<int>(Round(c / 10.0 + spacing_ / 2.0));
-    layout_.Cells.push_back({x_ - shift, c / 5, glyph});
+    layout_.Cells.push_back({ClampPixels(int64_t{x_} - shift), c / 5, glyph});
   }
 
  private:
@@ -68,11 +69,12 @@ class TCellRow {
 
 TAnalogLayout LayOutAnalog(double value, const TAnalogSettings& s) {
   TAnalogLayout layout;
-  const int n = s.DigitCount + (s.ShowSign ? 1 : 0);
-  layout.CellWidth = (s.Width - 2 * s.Margin - (n - 1) * s.Spacing) / n;
-  layout.CellHeight = s.Height - 2 * s.Margin;
-  layout.Top = s.Margin;
-  TCellRow row(layout, (s.Width + s.Spacing - n * (layout.CellWidth + s.Spacing)) / 2, s.Spacing);
+  const int n = std::max(1, s.DigitCount + (s.ShowSign ? 1 : 0));
+  const int64_t width = s.Width, margin = s.Margin, spacing = s.Spacing;
+  layout.CellWidth = ClampPixels((width - 2 * margin - (n - 1) * spacing) / n);
+  layout.CellHeight = ClampPixels(s.Height - 2 * margin);
+  layout.Top = ClampPixels(margin);
+  TCellRow row(layout, ClampPixels((width + spacing - n * (layout.CellWidth + spacing)) / 2), ClampPixels(spacing));
 
   if (std::isnan(value)) {
     row.AddRow(sscLine, n);

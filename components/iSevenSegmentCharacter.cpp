@@ -92,10 +92,12 @@ TColor TiSevenSegmentCharacter::LitColor() const {
 }
 
 int TiSevenSegmentCharacter::NaturalWidth() const {
-  return 2 * segmentMargin_ + (IsNarrowGlyph(value_) ? 2 : 10) * segmentSize_;
+  return ClampPixels(2 * int64_t{segmentMargin_} + (IsNarrowGlyph(value_) ? 2 : 10) * int64_t{segmentSize_});
 }
 
-int TiSevenSegmentCharacter::NaturalHeight() const { return 2 * segmentMargin_ + 18 * segmentSize_; }
+int TiSevenSegmentCharacter::NaturalHeight() const {
+  return ClampPixels(2 * int64_t{segmentMargin_} + 18 * int64_t{segmentSize_});
+}
 
 void TiSevenSegmentCharacter::DoAutoSize() {
   if (!autoSize_ || loading_) return;

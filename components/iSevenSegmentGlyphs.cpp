@@ -12,17 +12,22 @@ constexpr uint8_t kPatterns[16] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x0
 
 constexpr char kCharacters[kSevenSegmentGlyphCount + 1] = "0123456789abcdef.:+- _<>;,";
 
-int R(double v) { return static_cast<int>(Round(v)); }
+using I = int64_t;
+struct TPoint64 {
+  I X, Y;
+};
 
-std::vector<TPoint> Offset(const TSegmentCell& cell, std::initializer_list<TPoint> points) {
+I R(double v) { return Round(v); }
+
+std::vector<TPoint> Offset(const TSegmentCell& cell, std::initializer_list<TPoint64> points) {
   std::vector<TPoint> out;
   out.reserve(points.size());
-  for (TPoint p : points) out.push_back({cell.X + p.X, cell.Y + p.Y});
+  for (TPoint64 p : points) out.push_back({ClampPixels(cell.X + p.X), ClampPixels(cell.Y + p.Y)});
   return out;
 }
 
 // Both edges are inside: left..right by top..bottom.
-TGlyphShape Box(const TSegmentCell& cell, int left, int right, int top, int bottom, bool lit) {
+TGlyphShape Box(const TSegmentCell& cell, I left, I right, I top, I bottom, bool lit) {
   return {Offset(cell, {{left, top}, {right, top}, {right, bottom}, {left, bottom}}), lit};
 }
 
@@ -40,26 +45,26 @@ void MinusBar(const TSegmentCell& cell, bool lit, std::vector<TGlyphShape>& out)
 // The dots of colon, semicolon and comma, and the tail that hangs below the
 // lower one.
 TGlyphShape UpperDot(const TSegmentCell& cell) {
-  const int c = cell.Width / 2, Z = cell.Size;
+  const I c = cell.Width / 2, Z = cell.Size;
   const double H = cell.Height;
   return Box(cell, c - Z, c + Z, R(5 * H / 18), R(7 * H / 18), true);
 }
 TGlyphShape LowerDot(const TSegmentCell& cell) {
-  const int c = cell.Width / 2, Z = cell.Size;
+  const I c = cell.Width / 2, Z = cell.Size;
   const double H = cell.Height;
   return Box(cell, c - Z, c + Z, R(11 * H / 18), R(13 * H / 18), true);
 }
 TGlyphShape Tail(const TSegmentCell& cell) {
-  const int c = cell.Width / 2, Z = cell.Size;
+  const I c = cell.Width / 2, Z = cell.Size;
   const double H = cell.Height;
   return Box(cell, c, c + Z, R(13 * H / 18), R(16 * H / 18), true);
 }
 
 // Up and down arrows share their base across the middle of the cell.
 TGlyphShape Arrow(const TSegmentCell& cell, bool up) {
-  const int W = cell.Width, H = cell.Height, M = cell.Margin;
-  const int cx = (W - 1) / 2, m = ((W - 1) - 2 * M) / 2, base = H / 2;
-  const int apex = up ? std::max(M, base - m) : std::min(base + m, H - 1 - M);
+  const I W = cell.Width, H = cell.Height, M = cell.Margin;
+  const I cx = (W - 1) / 2, m = ((W - 1) - 2 * M) / 2, base = H / 2;
+  const I apex = up ? std::max(M, base - m) : std::min(base + m, H - 1 - M);
   return {Offset(cell, {{cx - m, base}, {cx + m, base}, {cx, apex}}), true};
 }
 }  // namespace
@@ -96,9 +101,9 @@ bool IsNarrowGlyph(TSevenSegmentCharacter glyph) {
 }
 
 std::vector<TPoint> SegmentPolygon(int segment, const TSegmentCell& cell) {
-  const int W = cell.Width, H = cell.Height, M = cell.Margin, S = cell.Seperation, Z = cell.Size;
-  const int T = 2 * Z, h = (H - 1) / 2;
-  const int r = W - 1 - M, b = H - 1 - M;  // the right and bottom edges
+  const I W = cell.Width, H = cell.Height, M = cell.Margin, S = cell.Seperation, Z = cell.Size;
+  const I T = 2 * Z, h = (H - 1) / 2;
+  const I r = W - 1 - M, b = H - 1 - M;  // the right and bottom edges
   switch (segment) {
     case 0: return Offset(cell, {{M + S, M}, {r - S, M}, {r - S - T, M + T}, {M + S + T, M + T}});
     case 1: return Offset(cell, {{r, M + S}, {r, h - S}, {r - T, h - S - T}, {r - T, M + S + T}});
@@ -125,9 +130,9 @@ std::vector<TGlyphShape> PatternShapes(uint8_t pattern, const TSegmentCell& cell
 std::vector<TGlyphShape> GlyphShapes(TSevenSegmentCharacter glyph, const TSegmentCell& cell, bool showOffSegments) {
   if (HasSegmentPattern(glyph)) return PatternShapes(SegmentPattern(glyph), cell, showOffSegments);
   std::vector<TGlyphShape> shapes;
-  const int Z = cell.Size, c = cell.Width / 2, h = (cell.Height - 1) / 2;
+  const I Z = cell.Size, c = cell.Width / 2, h = (cell.Height - 1) / 2;
   switch (glyph) {
-    case sscPeriod: shapes.push_back(Box(cell, c - Z, c + Z, cell.Height - 2 * Z, cell.Height, true)); break;
+    case sscPeriod: shapes.push_back(Box(cell, c - Z, c + Z, I{cell.Height} - 2 * Z, cell.Height, true)); break;
     case sscColon:
       shapes.push_back(UpperDot(cell));
       shapes.push_back(LowerDot(cell));
@@ -152,7 +157,7 @@ std::vector<TGlyphShape> GlyphShapes(TSevenSegmentCharacter glyph, const TSegmen
       if (showOffSegments) PlusBars(cell, false, shapes);
       break;
     case sscLine:
-      shapes.push_back(Box(cell, cell.Margin, cell.Width - 1 - cell.Margin, h - Z / 2, h + Z / 2, true));
+      shapes.push_back(Box(cell, cell.Margin, I{cell.Width} - 1 - cell.Margin, h - Z / 2, h + Z / 2, true));
       break;
     case sscUpArrow: shapes.push_back(Arrow(cell, true)); break;
     case sscDownArrow: shapes.push_back(Arrow(cell, false)); break;

@@ -16,3 +16,11 @@ constexpr int kSevenSegmentGlyphCount = 26;
 // ilsZeros / ilsSpaces: right-aligned, the cells on the left hold "0" or a
 // blank (a blank cell still shows its unlit segments).
 enum TiLeadingStyle : uint8_t { ilsNone, ilsZeros, ilsSpaces };
+
+// Sizes and coordinates are worked out in 64 bits and held to this many
+// pixels either way, so absurd settings from a file draw nonsense, never
+// overflow.
+constexpr int64_t kSegmentPixelLimit = 32767;
+constexpr int ClampPixels(int64_t v) {
+  return static_cast<int>(v < -kSegmentPixelLimit ? -kSegmentPixelLimit : v > kSegmentPixelLimit ? kSegmentPixelLimit : v);
+}

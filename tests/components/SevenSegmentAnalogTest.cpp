@@ -169,7 +169,9 @@ TEST_F(MainDisplay, PowerOffDrawsEverythingUnlit) {
 }
 
 TEST_F(MainDisplay, TinyOrOddGeometryStillPaints) {
-  for (auto [w, h, spacing, digits] : {std::tuple{1, 1, 6, 4}, {0, 0, 6, 4}, {20, 10, -30, 32}, {119, 43, 200, 1}}) {
+  for (auto [w, h, spacing, digits] : {std::tuple{1, 1, 6, 4}, {0, 0, 6, 4}, {20, 10, -30, 32}, {119, 43, 200, 1},
+                                     {119, 43, std::numeric_limits<int>::max(), 32},
+                                     {119, 43, std::numeric_limits<int>::min(), 32}}) {
     d.SetAutoSize(false);
     d.SetDigitSpacing(spacing);
     d.SetDigitCount(digits);

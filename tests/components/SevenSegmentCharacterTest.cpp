@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <string>
 
 #include "SevenSegmentPicture.h"
@@ -134,6 +135,12 @@ TEST(SevenSegmentCharacter, SettersClampTheirValues) {
   EXPECT_EQ(c.SegmentMargin(), 0);
   c.SetSegmentSeperation(-1);
   EXPECT_EQ(c.SegmentSeperation(), 0);
+  // Absurd sizes from a file: the control stays within what a window can be.
+  c.SetSegmentSeperation(std::numeric_limits<int>::max());
+  c.SetSegmentSize(std::numeric_limits<int>::max());
+  EXPECT_LE(c.Width(), 32768);
+  TBitmap b(40, 40);
+  c.DrawSegmentCharacter(b.Canvas(), {0, 0}, ssc8, 40, 40);
 }
 
 TEST(SevenSegmentCharacter, ValueAsksAndTellsTheBindingHooks) {
