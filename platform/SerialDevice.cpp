@@ -108,7 +108,7 @@ struct TSerialDevice::TImpl {
   void MarkLost(int error) {
     if (lost) return;
     lost = true;
-    lostError = error ? error : EIO;
+    lostError = lastError = error ? error : EIO;
     Notify(wake);
   }
 

@@ -25,6 +25,21 @@ bool Valid(const TSerialControlBlock& b) {
          b.BaudRate > 0;
 }
 
+// The classic code of a standard speed, so that programs reading the line
+// with plain termios see it; 0 for any other speed.
+tcflag_t StandardSpeed(uint32_t rate) {
+  static constexpr struct {
+    uint32_t rate;
+    tcflag_t code;
+  } kSpeeds[] = {{50, B50},       {75, B75},         {110, B110},       {134, B134},       {150, B150},
+                 {200, B200},     {300, B300},       {600, B600},       {1200, B1200},     {1800, B1800},
+                 {2400, B2400},   {4800, B4800},     {9600, B9600},     {19200, B19200},   {38400, B38400},
+                 {57600, B57600}, {115200, B115200}, {230400, B230400}, {460800, B460800}, {921600, B921600}};
+  for (const auto& s : kSpeeds)
+    if (s.rate == rate) return s.code;
+  return 0;
+}
+
 tcflag_t ParityFlags(uint8_t code) {
   switch (code) {
     case 1: return PARENB | PARODD;
@@ -70,7 +85,8 @@ bool Apply(int fd, const TSerialControlBlock& b) {
   t.c_lflag = 0;
   // Speed by number; an input speed field of 0 means "same as output".
   t.c_cflag &= ~(CBAUD | (CBAUD << IBSHIFT) | CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
-  t.c_cflag |= BOTHER | CREAD | CLOCAL | SizeFlag(b.ByteSize) | ParityFlags(b.ParityCode);
+  const tcflag_t standard = StandardSpeed(b.BaudRate);
+  t.c_cflag |= (standard ? standard : BOTHER) | CREAD | CLOCAL | SizeFlag(b.ByteSize) | ParityFlags(b.ParityCode);
   if (b.StopBits == 2) t.c_cflag |= CSTOPB;
   // Linux has one switch for hardware flow control in both directions.
   if (b.OutxCtsFlow || b.RtsControl == RTS_CONTROL_HANDSHAKE) t.c_cflag |= CRTSCTS;

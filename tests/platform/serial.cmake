@@ -1,0 +1,1 @@
+sm_test(platform_serial_test SOURCES SerialDeviceTest.cpp DEPS platform_serial)
