@@ -1,4 +1,4 @@
-// Small stand-ins for the serial component and the chart, offering exactly the operations the main window uses of them. Each is
+// Small stand-ins for the chart, offering exactly the operations the main window uses of them. Each is
 // replaced by the real component as it lands; the window's acquisition code
 // does not change when that happens.
 #pragma once
@@ -10,23 +10,6 @@
 
 #include "platform/Exception.h"
 #include "platform/Types.h"
-
-// Stands in for the serial component until a real port exists: it opens
-// nothing. Tests derive scripted doubles from it.
-class TSerialStandIn {
- public:
-  virtual ~TSerialStandIn() = default;
-  const std::string& DeviceName() const { return deviceName_; }
-  void SetDeviceName(const std::string& name) { deviceName_ = name; }
-  virtual bool OpenDevice() { throw Exception("Cannot open device " + deviceName_); }
-  virtual void CloseDevice() { throw Exception("Device not opened."); }
-  virtual bool Opened() const { return false; }
-  virtual bool ReadString(std::string& s) { s.clear(); return false; }
-  virtual bool SendString(const std::string&) { return false; }
-
- private:
-  std::string deviceName_ = "COM27";
-};
 
 class TFontStandIn {
  public:

@@ -97,11 +97,27 @@ void Connect(Widget* widget, Signal signal, std::function<void()> handler) {
 }
 }  // namespace
 
+namespace {
+// XComm1 as the window stores it; what is not set here keeps the component's
+// default (9600 baud, 8 data bits, no parity, 1 stop bit, 2048-byte queues,
+// 500 ms call limits, no flow control).
+void SetUpXComm1(TXComm& port) {
+  port.SetDeviceName("COM27");
+  port.SetSynchronize(false);
+  port.Timeouts().SetReadInterval(100);
+  port.Timeouts().SetReadMultiplier(1);
+  port.Timeouts().SetReadConstant(100);
+  port.Timeouts().SetWriteMultiplier(100);
+  port.Timeouts().SetWriteConstant(100);
+}
+}  // namespace
+
 TForm1::TForm1(std::unique_ptr<TSerialPort> port)
     : XComm1(port ? std::move(port) : std::make_unique<TSerialPort>()),
       SaveDialog1(this, TFileDialog::fdSave),
       OpenDialog1(this, TFileDialog::fdOpen) {
   CreateControls();
+  SetUpXComm1(*XComm1);
   Timer1.SetEnabled(false);
   Timer1.OnTimer = [this] { Timer1Timer(); };
   FormCreate();

@@ -11,6 +11,7 @@
 
 #include "app/FileDialog.h"
 #include "app/StandIns.h"
+#include "comm/XComDrv.h"
 #include "components/iSevenSegmentAnalog.h"
 #include "platform/Timer.h"
 
@@ -24,7 +25,7 @@ class QToolButton;
 
 // The components the window works with; each name points at the stand-in until
 // the real component takes its place.
-using TSerialPort = TSerialStandIn;
+using TSerialPort = TXComm;
 using TNumericDisplay = TiSevenSegmentAnalog;
 using TChart = TChartStandIn;
 

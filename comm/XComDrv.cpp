@@ -36,7 +36,7 @@ TCustomComm::TCustomComm() : device_(std::make_unique<platform::TSerialDevice>()
 
 TCustomComm::~TCustomComm() {
   destroying_ = true;
-  if (Opened()) {
+  if (IsDeviceOpen()) {
     StopThread();
     device_->Close();
   }
@@ -51,13 +51,13 @@ uint16_t TCustomComm::QueueSizeLimit() {
 // ---- line settings ----
 
 bool TCustomComm::DeviceState(platform::TSerialControlBlock& block) const {
-  return Opened() && device_->GetState(block);
+  return IsDeviceOpen() && device_->GetState(block);
 }
 bool TCustomComm::DeviceProperties(platform::TSerialProperties& properties) const {
-  return Opened() && device_->GetProperties(properties);
+  return IsDeviceOpen() && device_->GetProperties(properties);
 }
 bool TCustomComm::DeviceTimeouts(platform::TSerialTimeouts& timeouts) const {
-  return Opened() && device_->GetTimeouts(timeouts);
+  return IsDeviceOpen() && device_->GetTimeouts(timeouts);
 }
 
 TBaudRate TCustomComm::BaudRate() {
@@ -187,7 +187,7 @@ void TCustomComm::SetDTRSettings(TDTRSettings v) {
 
 void TCustomComm::SetOptions(TCommOptions v) {
   const TCommOptions current = Options();
-  if (Opened()) {
+  if (IsDeviceOpen()) {
     if (current.Contains(coLeaveDTROpen))
       v.Include(coLeaveDTROpen);
     else
@@ -195,7 +195,7 @@ void TCustomComm::SetOptions(TCommOptions v) {
   }
   if (v == current) return;
   options_ = v;
-  if (Opened())
+  if (IsDeviceOpen())
     ApplyDeviceControl();
   else
     ApplyPreset();
@@ -245,13 +245,14 @@ void TCustomComm::ApplyTimeouts() {
 // ---- lifecycle ----
 
 void TCustomComm::SetDeviceName(const std::string& name) {
-  if (!Opened()) deviceName_ = name;
+  if (!IsDeviceOpen()) deviceName_ = name;
 }
 
 bool TCustomComm::Opened() const { return device_->IsOpen(); }
+bool TCustomComm::IsDeviceOpen() const { return device_->IsOpen(); }
 
 bool TCustomComm::OpenDevice() {
-  if (Opened()) RaiseDeviceError(sDeviceAlreadyOpened, ecAlreadyOpened);
+  if (IsDeviceOpen()) RaiseDeviceError(sDeviceAlreadyOpened, ecAlreadyOpened);
   locks_ = {};
   if (!device_->Open(deviceName_)) {
     std::string message = sCannotOpenDevice;
@@ -266,7 +267,7 @@ bool TCustomComm::OpenDevice() {
 }
 
 void TCustomComm::CloseDevice() {
-  if (!Opened()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
+  if (!IsDeviceOpen()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
   StopThread();
   device_->Close();
   bytesReceived_ = 0;
@@ -275,7 +276,7 @@ void TCustomComm::CloseDevice() {
 
 void TCustomComm::StopThread() { thread_.reset(); }
 
-TCommLocks TCustomComm::GetLockState() const { return Opened() ? locks_ : TCommLocks{lsSend, lsRead}; }
+TCommLocks TCustomComm::GetLockState() const { return IsDeviceOpen() ? locks_ : TCommLocks{lsSend, lsRead}; }
 
 // A lost line is reported once, with its cause; the dead handle is then
 // closed, so the caller's next look finds the port closed instead of the same
@@ -290,14 +291,14 @@ void TCustomComm::RaiseLineError(const char* message, int32_t code) {
 // ---- queues and transfers ----
 
 uint32_t TCustomComm::InQueCount() {
-  if (!Opened()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
+  if (!IsDeviceOpen()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
   platform::TSerialStatus status;
   device_->ClearError(status);
   return status.InQue;
 }
 
 uint32_t TCustomComm::OutQueCount() {
-  if (!Opened()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
+  if (!IsDeviceOpen()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
   platform::TSerialStatus status;
   device_->ClearError(status);
   return status.OutQue;
@@ -316,7 +317,7 @@ void TCustomComm::RunLocked(TCommLock lock, const std::function<void(TCustomComm
 }
 
 uint32_t TCustomComm::SendData(const void* buffer, uint32_t count, uint32_t limitMs) {
-  if (!Opened()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
+  if (!IsDeviceOpen()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
   if (GetLockState().Contains(lsSend)) RaiseDeviceError(sSendLocked, ecSendLocked);
   const char* at = static_cast<const char*>(buffer);
   uint32_t result = 0;
@@ -344,7 +345,7 @@ uint32_t TCustomComm::SendData(const void* buffer, uint32_t count, uint32_t limi
 }
 
 uint32_t TCustomComm::ReadData(void* buffer, uint32_t count, uint32_t limitMs) {
-  if (!Opened()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
+  if (!IsDeviceOpen()) RaiseDeviceError(sDeviceNotOpened, ecNotOpened);
   if (GetLockState().Contains(lsRead)) RaiseDeviceError(sReadLocked, ecReadLocked);
   char* at = static_cast<char*>(buffer);
   uint32_t result = 0;
@@ -384,7 +385,7 @@ bool TCustomComm::ReadString(std::string& s) {
 // ---- event dispatch ----
 
 void TCustomComm::HandleEvents(TDeviceEvents events) {
-  if (!Opened() || destroying_) return;
+  if (!IsDeviceOpen() || destroying_) return;
   DoCommEvent(events);
 }
 

@@ -126,8 +126,11 @@ class TCustomComm {
 
   void ReadBackFlags();
   void ApplyPreset();
+  // The component's own test of its handle; doubles that override Opened()
+  // must not make it apply settings to a device that is not there.
+  bool IsDeviceOpen() const;
   void ApplyIfOpen() {
-    if (Opened()) ApplyDeviceControl();
+    if (IsDeviceOpen()) ApplyDeviceControl();
   }
   void StopThread();
   [[noreturn]] void RaiseLineError(const char* message, int32_t code);

@@ -50,17 +50,17 @@ uint16_t TCommBuffers::OutputSize() const {
   return owner_.DeviceProperties(p) && p.CurrentTxQueue ? uint16_t(p.CurrentTxQueue) : outputSize_;
 }
 void TCommBuffers::SetInputSize(uint16_t v) {
-  if (StoreChanged(inputSize_, ClampSize(v)) && owner_.Opened()) owner_.ApplyBuffers();
+  if (StoreChanged(inputSize_, ClampSize(v)) && owner_.IsDeviceOpen()) owner_.ApplyBuffers();
 }
 void TCommBuffers::SetOutputSize(uint16_t v) {
-  if (StoreChanged(outputSize_, ClampSize(v)) && owner_.Opened()) owner_.ApplyBuffers();
+  if (StoreChanged(outputSize_, ClampSize(v)) && owner_.IsDeviceOpen()) owner_.ApplyBuffers();
 }
 void TCommBuffers::Assign(const TCommBuffers& source) {
   inputSize_ = ClampSize(source.InputSize());
   outputSize_ = ClampSize(source.OutputSize());
   inputTimeout_ = source.inputTimeout_;
   outputTimeout_ = source.outputTimeout_;
-  if (owner_.Opened()) owner_.ApplyBuffers();
+  if (owner_.IsDeviceOpen()) owner_.ApplyBuffers();
 }
 
 // ---- event characters ----
@@ -126,7 +126,7 @@ void TCommTimeoutsEx::SetReadConstant(uint32_t v) { Set(readConstant_, v); }
 void TCommTimeoutsEx::SetWriteMultiplier(uint32_t v) { Set(writeMultiplier_, v); }
 void TCommTimeoutsEx::SetWriteConstant(uint32_t v) { Set(writeConstant_, v); }
 void TCommTimeoutsEx::Set(uint32_t& field, uint32_t v) {
-  if (StoreChanged(field, v) && owner_.Opened()) owner_.ApplyTimeouts();
+  if (StoreChanged(field, v) && owner_.IsDeviceOpen()) owner_.ApplyTimeouts();
 }
 void TCommTimeoutsEx::Assign(const TCommTimeoutsEx& source) {
   readInterval_ = source.ReadInterval();
@@ -134,7 +134,7 @@ void TCommTimeoutsEx::Assign(const TCommTimeoutsEx& source) {
   readConstant_ = source.ReadConstant();
   writeMultiplier_ = source.WriteMultiplier();
   writeConstant_ = source.WriteConstant();
-  if (owner_.Opened()) owner_.ApplyTimeouts();
+  if (owner_.IsDeviceOpen()) owner_.ApplyTimeouts();
 }
 
 namespace {
