@@ -127,6 +127,9 @@ int Serve(const TSimOptions& o) {
   }
   modbus_mapping_free(map);
   if (served) std::fclose(served);
+  // Closing the master discards what the far side has not read yet; give the
+  // last answer time to be taken off the line.
+  if (o.Answers) std::this_thread::sleep_for(std::chrono::milliseconds(300));
   return 0;
 }
 
