@@ -231,35 +231,48 @@ void TiPlotLegend::MeasureColumns(TCanvas& canvas, const std::vector<Texts>& tex
   const int w0 = canvas.TextWidth("0");
   H0_ = canvas.TextHeight("0");
   const bool cursor = ShowAllCursorChannels_;
-  col.Visible = {ShowColumnLine_,   ShowColumnMarker_,      true,           ShowColumnXAxisTitle_,
-                 ShowColumnYAxisTitle_, ShowColumnXValue_ || cursor, ShowColumnYValue_ || cursor,
-                 ShowColumnYMax_,   ShowColumnYMin_,        ShowColumnYMean_};
+  col.Visible = {ShowColumnLine_,       ShowColumnMarker_,           true,
+                 ShowColumnXAxisTitle_, ShowColumnYAxisTitle_,       ShowColumnXValue_ || cursor,
+                 ShowColumnYValue_ || cursor, ShowColumnYMax_, ShowColumnYMin_, ShowColumnYMean_};
   col.Width[iplgcLine] = col.Width[iplgcMarker] = SampleColumnWidth;
+  MeasureTitleColumn(canvas, texts, w0);
+  MeasureTextColumns(canvas, texts, w0);
+  if (ColumnTitlesVisible_) MeasureCaptions(canvas);
+  PlaceColumns(w0);
+  canvas.Font = Font_;
+}
 
-  // The title column and the row height.
+// The title column and the row heights: one line of H0, or the title
+// wrapped to a fixed column width.
+void TiPlotLegend::MeasureTitleColumn(TCanvas& canvas, const std::vector<Texts>& texts, int w0) {
+  Columns& col = *Columns_;
   col.RowHeight = H0_;
-  if (ChannelNameMaxWidth_ != 0) {
-    col.Width[iplgcTitle] = Round(w0 * ChannelNameMaxWidth_);
-    for (size_t i = 0; i < texts.size(); ++i) {
-      Items_[i].RowHeight = TitleRowHeight(canvas, texts[i].Column[iplgcTitle]);
-      col.RowHeight = std::max(col.RowHeight, Items_[i].RowHeight);
-    }
-  } else {
-    for (size_t i = 0; i < texts.size(); ++i) {
-      const std::string& title = texts[i].Column[iplgcTitle];
+  const bool fixed = ChannelNameMaxWidth_ != 0;
+  if (fixed) col.Width[iplgcTitle] = Round(w0 * ChannelNameMaxWidth_);
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const std::string& title = texts[i].Column[iplgcTitle];
+    if (fixed) {
+      Items_[i].RowHeight = TitleRowHeight(canvas, title);
+    } else {
+      Items_[i].RowHeight = H0_;
       col.Width[iplgcTitle] =
           std::max({col.Width[iplgcTitle], WidthIn(canvas, Font_, title), WidthIn(canvas, SelectedItemFont_, title)});
-      Items_[i].RowHeight = H0_;
     }
+    col.RowHeight = std::max(col.RowHeight, Items_[i].RowHeight);
   }
+}
 
-  // The text columns: their widest text, and what the axes reserve.
+// Every text column is as wide as its widest text; the value columns also
+// keep the room their axis reserves for a value (a cursor reading: at least
+// one "0" per character).
+void TiPlotLegend::MeasureTextColumns(TCanvas& canvas, const std::vector<Texts>& texts, int w0) {
+  Columns& col = *Columns_;
   for (int c = iplgcXAxisTitle; c < iplgcCount; ++c)
     for (const Texts& t : texts) col.Width[c] = std::max(col.Width[c], WidthIn(canvas, Font_, t.Column[c]));
-  canvas.Font = Font_;
+  const bool cursor = ShowAllCursorChannels_;
   for (size_t i = 0; i < Items_.size(); ++i) {
     TiPlotChannelCustom& channel = *Items_[i].Channel;
-    std::pair<int, TiPlotAxis*> axes[] = {{iplgcXValue, channel.XAxis()}, {iplgcYValue, channel.YAxis()}};
+    const std::pair<int, TiPlotAxis*> axes[] = {{iplgcXValue, channel.XAxis()}, {iplgcYValue, channel.YAxis()}};
     for (auto [c, axis] : axes) {
       if (!axis) continue;
       canvas.Font = Font_;
@@ -268,26 +281,31 @@ void TiPlotLegend::MeasureColumns(TCanvas& canvas, const std::vector<Texts>& tex
       col.Width[c] = std::max(col.Width[c], reserved);
     }
   }
+}
 
-  // The title line: each column at least as wide as its caption.
-  if (ColumnTitlesVisible_) {
-    col.TitleLineHeight = HeightIn(canvas, ColumnTitlesFont_, "0");
-    col.TitleLineGap = col.TitleLineHeight / 4;
-    for (int c = iplgcTitle; c < iplgcCount; ++c)
-      col.Width[c] = std::max(col.Width[c], WidthIn(canvas, ColumnTitlesFont_, Translate(Captions_[c])));
-  }
+// The title line: each column at least as wide as its caption.
+void TiPlotLegend::MeasureCaptions(TCanvas& canvas) {
+  Columns& col = *Columns_;
+  col.TitleLineHeight = HeightIn(canvas, ColumnTitlesFont_, "0");
+  col.TitleLineGap = col.TitleLineHeight / 4;
+  for (int c = iplgcTitle; c < iplgcCount; ++c)
+    col.Width[c] = std::max(col.Width[c], WidthIn(canvas, ColumnTitlesFont_, Translate(Captions_[c])));
+}
 
-  // Left to right, a gap between neighbours.
+// Left to right, the column gap between visible neighbours.
+void TiPlotLegend::PlaceColumns(int w0) {
+  Columns& col = *Columns_;
   const int gap = Round(w0 * ColumnSpacing_);
   int x = 0;
+  bool first = true;
   for (int c = 0; c < iplgcCount; ++c) {
     if (!col.Visible[c]) continue;
-    if (x > 0) x += gap;
+    if (!first) x += gap;
+    first = false;
     col.Start[c] = x;
     x += col.Width[c];
   }
   col.ItemWidth = x;
-  canvas.Font = Font_;
 }
 
 void TiPlotLegend::Layout(TCanvas& canvas) {
@@ -296,7 +314,24 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
   ItemTexts_.clear();
   for (const TiPlotLegendItem& item : Items_) ItemTexts_.push_back(RowTexts(*item.Channel));
   MeasureColumns(canvas, ItemTexts_);
+  Placement_ = PlaceLegendItems(Measures(canvas), Wrap_, ScrollPosition_);
+  ScrollPosition_ = Placement_.ScrollPosition;
 
+  for (const TiLegendPlacedItem& placed : Placement_.Items) {
+    TiPlotLegendItem& item = Items_[placed.Index];
+    item.Column = placed.Column;
+    item.Row = placed.Row;
+    item.Left = placed.Left;
+    item.Top = placed.Top;
+  }
+  for (auto [button, rect] : {std::pair{UpButton_.get(), Placement_.UpButton},
+                              std::pair{DownButton_.get(), Placement_.DownButton}}) {
+    button->SetVisible(Placement_.ButtonsVisible);
+    button->Rect = rect;
+  }
+}
+
+TiLegendMeasures TiPlotLegend::Measures(TCanvas& canvas) const {
   canvas.Font = Font_;
   const int w0 = canvas.TextWidth("0");
   TiLegendMeasures m;
@@ -313,21 +348,7 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
   m.WrapColGap = Round(H0_ * WrapColSpacingMin_);
   m.TitleLineHeight = Columns_->TitleLineHeight;
   m.TitleLineGap = Columns_->TitleLineGap;
-  Placement_ = PlaceLegendItems(m, Wrap_, ScrollPosition_);
-  ScrollPosition_ = Placement_.ScrollPosition;
-
-  for (const TiLegendPlacedItem& placed : Placement_.Items) {
-    TiPlotLegendItem& item = Items_[placed.Index];
-    item.Column = placed.Column;
-    item.Row = placed.Row;
-    item.Left = placed.Left;
-    item.Top = placed.Top;
-  }
-  for (auto [button, rect] : {std::pair{UpButton_.get(), Placement_.UpButton},
-                              std::pair{DownButton_.get(), Placement_.DownButton}}) {
-    button->SetVisible(Placement_.ButtonsVisible);
-    button->Rect = rect;
-  }
+  return m;
 }
 
 // Nothing listed takes no room: the legend then draws nothing at all.

@@ -203,6 +203,11 @@ class TiPlotLegend : public TiPlotLayoutObject {
   std::vector<TiPlotChannelCustom*> ListedChannels();
   Texts RowTexts(TiPlotChannelCustom& channel);
   void MeasureColumns(TCanvas& canvas, const std::vector<Texts>& texts);
+  void MeasureTitleColumn(TCanvas& canvas, const std::vector<Texts>& texts, int w0);
+  void MeasureTextColumns(TCanvas& canvas, const std::vector<Texts>& texts, int w0);
+  void MeasureCaptions(TCanvas& canvas);
+  void PlaceColumns(int w0);
+  TiLegendMeasures Measures(TCanvas& canvas) const;
   int TitleRowHeight(TCanvas& canvas, const std::string& title);
   void DrawTitleLine(TCanvas& canvas);
   void DrawItem(TCanvas& canvas, const TiPlotLegendItem& item, const Texts& texts);
