@@ -518,7 +518,8 @@ TiPlotObject* TiPlotLegend::GetHitObject(int x, int y) {
 void TiPlotLegend::DoMouseHover(const TiPlotMouseData& mouse, TiPlotHintData& hint) {
   for (const auto& [channel, title] : ShortenedTitles_) {
     const TRect r = ChannelTitleRect(channel);
-    if (!r.Contains({mouse.X, mouse.Y})) continue;
+    if (!r.Contains({mouse.RawX, mouse.RawY})) continue;
+    hint.Show = true;
     hint.Text = title;
     hint.X = r.Left;
     hint.Y = r.Bottom + 2;
