@@ -1,5 +1,6 @@
 # Tests of the layout pass, data view, labels and the plot frame.
 set(plot_frame_test_sources
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutLanesTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/LayoutManagerTest.cpp
 )
-sm_test(plot_frame_test SOURCES ${plot_frame_test_sources} DEPS plot)
+sm_test(plot_frame_test QT SOURCES ${plot_frame_test_sources} DEPS plot)
