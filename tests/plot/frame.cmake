@@ -2,5 +2,6 @@
 set(plot_frame_test_sources
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutLanesTest.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/LayoutManagerTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/DataViewLabelTest.cpp
 )
 sm_test(plot_frame_test QT SOURCES ${plot_frame_test_sources} DEPS plot)
