@@ -229,19 +229,16 @@ void TiPlotToolBar::ForEachAxis(F&& action) const {
 }
 
 void TiPlotToolBar::SetAxesModeAll(uint8_t mode) {
-  if (!Chart.SetAxesMode) return;
-  ForEachAxis([&](TiPlotAxis& axis) { Chart.SetAxesMode(axis, mode); });
+  ForEachAxis([&](TiPlotAxis& axis) { axis.SetAxesMode(mode); });
 }
 
 // Zooming pauses tracking first (and says so with the pause button's
 // event). A logarithmic axis zooms by whole decades.
 void TiPlotToolBar::ZoomAll(bool in) {
   ClickPause();
-  if (!Chart.Zoom) return;
   ForEachAxis([&](TiPlotAxis& axis) {
-    const bool log10 = Chart.IsLog10 && Chart.IsLog10(axis);
-    const double factor = log10 ? (in ? -1.0 : 1.0) : (in ? 1 / ZoomInOutFactor_ : ZoomInOutFactor_);
-    Chart.Zoom(axis, factor);
+    if (axis.ScaleType() == ipstLog10) axis.Zoom(in ? -1.0 : 1.0);
+    else axis.Zoom(in ? 1 / ZoomInOutFactor_ : ZoomInOutFactor_);
   });
 }
 
@@ -296,14 +293,12 @@ void TiPlotToolBar::UpdateSeparators() {
   for (const TSeparatorRule& r : SeparatorRules_) r.Separator->SetVisible(Shown(r.First) || Shown(r.Second));
 }
 
-// Without a way to read the axes, both stay available.
 void TiPlotToolBar::UpdateEnabledStates() {
-  bool anyTracking = !Chart.TrackingEnabled, anyPaused = !Chart.TrackingEnabled;
-  if (Chart.TrackingEnabled)
-    ForEachAxis([&](TiPlotAxis& axis) {
-      if (Chart.TrackingEnabled(axis)) anyTracking = true;
-      else anyPaused = true;
-    });
+  bool anyTracking = false, anyPaused = false;
+  ForEachAxis([&](TiPlotAxis& axis) {
+    if (axis.TrackingEnabled()) anyTracking = true;
+    else anyPaused = true;
+  });
   ButtonOf(iptbbtResume).SetEnabled(anyPaused);
   ButtonOf(iptbbtPause).SetEnabled(anyTracking);
 }

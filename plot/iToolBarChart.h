@@ -1,6 +1,5 @@
 // What a toolbar needs of its chart beyond the object model: the chart-wide
-// operations its buttons start, the plot's two toolbar events, and the few
-// axis operations it applies to every axis.
+// operations its buttons start and the plot's two toolbar events.
 //
 // The plot fills one of these into every toolbar it gets (Chart member of
 // TiPlotToolBar), from the master manager's insertion hook, so toolbars read
@@ -12,8 +11,6 @@
 #include <functional>
 
 #include "plot/iTypes.h"
-
-class TiPlotAxis;
 
 // The button types in the order of their values; OnToolBarButtonClick
 // reports the ordinal.
@@ -34,10 +31,4 @@ struct TiPlotToolBarChart {
   // The plot's events; `index` is the toolbar's index in its manager.
   std::function<void(int index, TiPlotToolBarButtonType type)> OnToolBarButtonClick;
   std::function<void(int index, TiPlotHintData& hint)> OnToolBarCustomizeHint;
-
-  // Axis operations, one axis at a time.
-  std::function<bool(TiPlotAxis& axis)> TrackingEnabled;
-  std::function<void(TiPlotAxis& axis, uint8_t mode)> SetAxesMode;  // 0 scroll, 1 zoom
-  std::function<bool(TiPlotAxis& axis)> IsLog10;                    // ScaleType is ipstLog10
-  std::function<void(TiPlotAxis& axis, double factor)> Zoom;        // the axis's Zoom(factor)
 };

@@ -100,9 +100,10 @@ TEST(ToolBar, ZoomFactorBelowOneOrNotANumberIsStoredAsOne) {
   c.bar->SetZoomInOutFactor(std::nan(""));
   EXPECT_EQ(c.bar->ZoomInOutFactor(), 1.0);
   // Zooming by 1 leaves the axes where they are.
-  c.log.clear();
   c.bar->Click(iptbbtZoomIn);
-  EXPECT_EQ(c.log[2], "Zoom X-Axis 1 1");
+  c.bar->Click(iptbbtZoomOut);
+  EXPECT_EQ(c.XAxis(0)->Min(), 0);
+  EXPECT_EQ(c.XAxis(0)->Span(), 100);
 }
 
 // ---- layout and hit tests --------------------------------------------------
@@ -293,15 +294,18 @@ TEST(ToolBar, ResumeReleasesTheCursorAndSelectButtonsFirst) {
 
 TEST(ToolBar, ModeButtonsAreARadioPairSettingEveryXThenEveryYAxis) {
   TToolBarChart c;
+  auto modes = [&] {
+    return std::vector<int>{c.XAxis(0)->AxesMode(), c.XAxis(1)->AxesMode(), c.YAxis(0)->AxesMode()};
+  };
   c.Click(iptbbtZoomMode);
   EXPECT_TRUE(c.B(iptbbtZoomMode).Down());
   EXPECT_FALSE(c.B(iptbbtScrollMode).Down());
-  EXPECT_EQ(c.log, (Log{"Mode X-Axis 1 1", "Mode X-Axis 2 1", "Mode Y-Axis 1 1", Clicked(0, iptbbtZoomMode)}));
-  c.log.clear();
+  EXPECT_EQ(modes(), (std::vector<int>{1, 1, 1}));
+  EXPECT_EQ(c.log, (Log{Clicked(0, iptbbtZoomMode)}));
   c.Click(iptbbtScrollMode);
   EXPECT_TRUE(c.B(iptbbtScrollMode).Down());
   EXPECT_FALSE(c.B(iptbbtZoomMode).Down());
-  EXPECT_EQ(c.log, (Log{"Mode X-Axis 1 0", "Mode X-Axis 2 0", "Mode Y-Axis 1 0", Clicked(0, iptbbtScrollMode)}));
+  EXPECT_EQ(modes(), (std::vector<int>{0, 0, 0}));
   // Clicking the latched one again keeps it latched.
   c.Click(iptbbtScrollMode);
   EXPECT_TRUE(c.B(iptbbtScrollMode).Down());
@@ -309,15 +313,26 @@ TEST(ToolBar, ModeButtonsAreARadioPairSettingEveryXThenEveryYAxis) {
 
 TEST(ToolBar, ZoomButtonsPauseFirstThenZoomEveryAxisByTheFactorOrADecade) {
   TToolBarChart c;
-  c.axes[c.XAxis(1)].Log10 = true;
-  c.bar->SetZoomInOutFactor(4);
+  TiPlotXAxis& log = *c.XAxis(1);
+  log.SetScaleType(ipstLog10);
+  log.SetMinSpan(1, 99);
+  c.YAxis(0)->SetMinSpan(-10, 20);
   c.Click(iptbbtZoomIn);
-  EXPECT_EQ(c.log, (Log{"PauseAll", Clicked(0, iptbbtPause), "Zoom X-Axis 1 0.25", "Zoom X-Axis 2 -1",
-                        "Zoom Y-Axis 1 0.25", Clicked(0, iptbbtZoomIn)}));
+  EXPECT_EQ(c.log, (Log{"PauseAll", Clicked(0, iptbbtPause), Clicked(0, iptbbtZoomIn)}));
+  EXPECT_FALSE(c.XAxis(0)->TrackingEnabled());
+  EXPECT_DOUBLE_EQ(c.XAxis(0)->Min(), 25);
+  EXPECT_DOUBLE_EQ(c.XAxis(0)->Span(), 50);
+  EXPECT_DOUBLE_EQ(c.YAxis(0)->Min(), -5);
+  EXPECT_DOUBLE_EQ(c.YAxis(0)->Span(), 10);
+  EXPECT_DOUBLE_EQ(log.Min(), 10);  // a decade in: 1 .. 100 becomes 10 .. 19.9
+  EXPECT_DOUBLE_EQ(log.Span(), 9.9);
   c.log.clear();
   c.Click(iptbbtZoomOut);
-  EXPECT_EQ(c.log, (Log{"PauseAll", Clicked(0, iptbbtPause), "Zoom X-Axis 1 4", "Zoom X-Axis 2 1",
-                        "Zoom Y-Axis 1 4", Clicked(0, iptbbtZoomOut)}));
+  EXPECT_EQ(c.log, (Log{"PauseAll", Clicked(0, iptbbtPause), Clicked(0, iptbbtZoomOut)}));
+  EXPECT_DOUBLE_EQ(c.XAxis(0)->Min(), 0);
+  EXPECT_DOUBLE_EQ(c.XAxis(0)->Span(), 100);
+  EXPECT_DOUBLE_EQ(log.Min(), 1);
+  EXPECT_DOUBLE_EQ(log.Span(), 99);
 }
 
 TEST(ToolBar, SelectAndZoomBoxExcludeEachOther) {
@@ -379,15 +394,13 @@ TEST(ToolBar, PropertiesOpenTheEditorAndOutputButtonsCallThePlotWithTheToolBarIn
                         Clicked(1, iptbbtPreview)}));
 }
 
-TEST(ToolBar, WithoutAChartTheButtonsOnlyChangeTheirOwnState) {
+TEST(ToolBar, WithoutThePlotsHooksButtonsStillSetTheirStateAndTheAxes) {
   TToolBarChart c;
   c.bar->Chart = {};
   for (int t = iptbbtResume; t <= iptbbtPreview; ++t) c.bar->Click(static_cast<TiPlotToolBarButtonType>(t));
   EXPECT_TRUE(c.B(iptbbtZoomMode).Down());
   EXPECT_TRUE(c.bar->CursorButtonDown());
-  c.Paint();
-  EXPECT_TRUE(c.B(iptbbtResume).Enabled());
-  EXPECT_TRUE(c.B(iptbbtPause).Enabled());
+  EXPECT_EQ(c.XAxis(0)->AxesMode(), 1);
   EXPECT_EQ(c.log, Log{});
 }
 
@@ -401,7 +414,7 @@ TEST(ToolBar, ResumeAndPauseFollowTheAxesTrackingAtEachPaintWithoutAskingForAnot
   EXPECT_EQ(c.changes, before) << "a paint must not request another";
   EXPECT_TRUE(c.B(iptbbtResume).Enabled());
   EXPECT_FALSE(c.B(iptbbtPause).Enabled());
-  c.axes[c.YAxis(0)].Tracking = true;
+  c.YAxis(0)->SetTrackingEnabled(true);
   c.Paint();
   EXPECT_TRUE(c.B(iptbbtResume).Enabled());
   EXPECT_TRUE(c.B(iptbbtPause).Enabled());

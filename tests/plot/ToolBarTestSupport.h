@@ -1,9 +1,8 @@
-// A chart for the toolbar tests: two x axes and a y axis whose tracking, mode
-// and scale type live here, two data cursors, and one toolbar laid out along
-// the top and painted once so its buttons have their rectangles. Everything
-// the toolbar asks of the chart is written to `log` in order.
+// A chart for the toolbar tests: two x axes, a y axis, two data cursors and
+// one toolbar laid out along the top and painted once so its buttons have
+// their rectangles. Everything the toolbar asks of the plot is written to
+// `log` in order; pausing and resuming set the axes' tracking.
 #pragma once
-#include <map>
 #include <string>
 #include <vector>
 
@@ -11,11 +10,6 @@
 #include "plot/dIredAxis.h"
 #include "plot/dIredToolBar.h"
 #include "PlotTestSupport.h"
-
-struct TFakeAxis {
-  bool Tracking = true;
-  bool Log10 = false;
-};
 
 class TToolBarChart : public TTestPlot {
  public:
@@ -44,12 +38,6 @@ class TToolBarChart : public TTestPlot {
     c.OnToolBarButtonClick = [this](int index, TiPlotToolBarButtonType type) {
       log.push_back("Click " + std::to_string(index) + " " + std::to_string(type));
     };
-    c.TrackingEnabled = [this](TiPlotAxis& a) { return axes[&a].Tracking; };
-    c.SetAxesMode = [this](TiPlotAxis& a, uint8_t mode) {
-      log.push_back("Mode " + a.Name() + " " + std::to_string(mode));
-    };
-    c.IsLog10 = [this](TiPlotAxis& a) { return axes[&a].Log10; };
-    c.Zoom = [this](TiPlotAxis& a, double f) { log.push_back("Zoom " + a.Name() + " " + Text(f)); };
     return c;
   }
 
@@ -80,24 +68,17 @@ class TToolBarChart : public TTestPlot {
     return hint;
   }
 
-  static std::string Text(double v) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", v);
-    return buffer;
-  }
-
   TiPlotToolBar* bar = nullptr;
   TBitmap bitmap{520, 40};
   TiPopupMenu menu;
   TiPlotObject* pressed = nullptr;
-  std::map<TiPlotAxis*, TFakeAxis> axes;
   std::vector<std::string> log;
 
  private:
   void SetAll(bool tracking, const char* entry) {
     for (TiPlotAxis* a : {static_cast<TiPlotAxis*>(XAxis(0)), static_cast<TiPlotAxis*>(XAxis(1)),
                           static_cast<TiPlotAxis*>(YAxis(0))})
-      axes[a].Tracking = tracking;
+      a->SetTrackingEnabled(tracking);
     log.push_back(entry);
   }
 };
