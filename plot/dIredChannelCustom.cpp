@@ -1,32 +1,104 @@
 #include "plot/dIredChannelCustom.h"
 
+#include <cmath>
+
+#include "components/iFont.h"
+#include "platform/Exception.h"
+#include "platform/Locale.h"
+#include "plot/dIredDataCompactIntervalList.h"
+#include "plot/dIredDataCompactList.h"
 #include "plot/dIredDataCursor.h"
+#include "plot/dIredDataFullList.h"
 #include "plot/dIredDataNullList.h"
 #include "plot/dIredLegend.h"
+#include "plot/iTraceStyles.h"
+
+std::unique_ptr<TiPlotDataCustomList> CreateDataList(TiPlotDataStyle style) {
+  switch (style) {
+    case ipdsCompact: return std::make_unique<TiPlotDataCompactList>();
+    case ipdsCompactInterval: return std::make_unique<TiPlotDataCompactIntervalList>();
+    case ipdsFullFeature: return std::make_unique<TiPlotDataFullList>();
+    case ipdsStandard: break;
+  }
+  return std::make_unique<TiPlotDataNullList>();
+}
 
 TiPlotChannelCustom::TiPlotChannelCustom(const TiPlotObjectHooks& hooks)
     : TiPlotManagerObject(hooks), DataList_(std::make_unique<TiPlotDataNullList>()) {
-  DataList_->Color = clRed;
+  TiPlotDataCustomList& l = *DataList_;
+  l.Color = clRed;
+  l.TraceLineWidth = 1;
+  l.MarkersSize = 3;
+  l.MarkersPenColor = clRed;
+  l.MarkersBrushColor = clRed;
+  MarkersFont_.Color = clWhite;
+  MarkersFont_.Style = FontStyleBit(fsBold);
 }
 
 TiPlotChannelCustom::~TiPlotChannelCustom() = default;
 
 const TClassInfo& TiPlotChannelCustom::StaticClass() {
   using C = TiPlotChannelCustom;
-  static const TClassInfo info = TClassBuilder<C>("TiPlotChannelCustom")
-                                     .Inherits<TiPlotManagerObject>()
-                                     .String("TitleText", &C::TitleText, &C::SetTitleText)
-                                     .Color("Color", &C::Color, &C::SetColor)
-                                     .Default(clRed)
-                                     .String("XAxisName", &C::XAxisName, &C::SetXAxisName)
-                                     .String("YAxisName", &C::YAxisName, &C::SetYAxisName)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<C>("TiPlotChannelCustom")
+          .Inherits<TiPlotManagerObject>()
+          .String("TitleText", &C::TitleText, &C::SetTitleText)
+          .Bool("VisibleInLegend", &C::VisibleInLegend, &C::SetVisibleInLegend).Default(1)
+          .Integer("RingBufferSize", &C::RingBufferSize, &C::SetRingBufferSize).Default(0)
+          .Bool("TraceVisible", &C::TraceVisible, &C::SetTraceVisible).Default(1)
+          .Color("Color", &C::Color, &C::SetColor).Default(clRed)
+          .Enum("TraceLineStyle", &C::TraceLineStyle, &C::SetTraceLineStyle,
+                {"iplsSolid", "iplsDash", "iplsDot", "iplsDashDot", "iplsDashDotDot"})
+          .Default(iplsSolid)
+          .Integer("TraceLineWidth", &C::TraceLineWidth, &C::SetTraceLineWidth).Default(1)
+          .Bool("MarkersAllowIndividual", &C::MarkersAllowIndividual, &C::SetMarkersAllowIndividual).Default(0)
+          .Bool("MarkersPenUseChannelColor", &C::MarkersPenUseChannelColor, &C::SetMarkersPenUseChannelColor)
+          .Default(1)
+          .Bool("MarkersBrushUseChannelColor", &C::MarkersBrushUseChannelColor, &C::SetMarkersBrushUseChannelColor)
+          .Default(1)
+          .Integer("MarkersTurnOffLimit", &C::MarkersTurnOffLimit, &C::SetMarkersTurnOffLimit).Default(0)
+          .Bool("MarkersVisible", &C::MarkersVisible, &C::SetMarkersVisible).Default(0)
+          .Integer("MarkersSize", &C::MarkersSize, &C::SetMarkersSize).Default(3)
+          .Enum("MarkersStyle", &C::MarkersStyle, &C::SetMarkersStyle,
+                {"ipmsCircle", "ipmsSquare", "ipmsDiamond", "ipmsCross", "ipmsPlus", "ipmsTriangleUp",
+                 "ipmsTriangleDown", "ipmsTriangleLeft", "ipmsTriangleRight", "ipmsVerticalLine",
+                 "ipmsHorizontalLine", "ipmsCharacter"})
+          .Default(ipmsCircle)
+          .Color("MarkersPenColor", &C::MarkersPenColor, &C::SetMarkersPenColor).Default(clRed)
+          .Enum("MarkersPenStyle", &C::MarkersPenStyle, &C::SetMarkersPenStyle,
+                {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"})
+          .Default(psSolid)
+          .Integer("MarkersPenWidth", &C::MarkersPenWidth, &C::SetMarkersPenWidth).Default(0)
+          .Color("MarkersBrushColor", &C::MarkersBrushColor, &C::SetMarkersBrushColor).Default(clRed)
+          .Enum("MarkersBrushStyle", &C::MarkersBrushStyle, &C::SetMarkersBrushStyle,
+                {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
+                 "bsDiagCross"})
+          .Default(bsSolid)
+          .Value("MarkersFont", &C::MarkersFont, &C::SetMarkersFont, FontClassInfo())
+          .String("XAxisName", &C::XAxisName, &C::SetXAxisName)
+          .String("YAxisName", &C::YAxisName, &C::SetYAxisName)
+          .Bool("XAxisTrackingEnabled", &C::XAxisTrackingEnabled, &C::SetXAxisTrackingEnabled).Default(1)
+          .Bool("YAxisTrackingEnabled", &C::YAxisTrackingEnabled, &C::SetYAxisTrackingEnabled).Default(1)
+          .String("LogFileName", &C::LogFileName, &C::SetLogFileName)
+          .Integer("LogBufferSize", &C::LogBufferSize, &C::SetLogBufferSize).Default(0)
+          .Bool("LoggingActive", &C::LoggingActive)
+          .Enum("DataStyle", &C::DataStyle, &C::SetDataStyle,
+                {"ipdsStandard", "ipdsCompact", "ipdsCompactInterval", "ipdsFullFeature"})
+          .Default(ipdsStandard)
+          .String("OPCGroupName", &C::OPCGroupName, &C::SetOPCGroupName)
+          .String("OPCComputerName", &C::OPCComputerName, &C::SetOPCComputerName)
+          .String("OPCServerName", &C::OPCServerName, &C::SetOPCServerName)
+          .String("OPCItemName", &C::OPCItemName, &C::SetOPCItemName)
+          .Integer("OPCUpdateRate", &C::OPCUpdateRate, &C::SetOPCUpdateRate).Default(500)
+          .Bool("OPCAutoConnect", &C::OPCAutoConnect, &C::SetOPCAutoConnect).Default(1)
+          .Build();
   return info;
 }
 
-// List-stored attributes store and notify unconditionally.
-void TiPlotChannelCustom::SetColor(TColor value) {
-  DataList_->Color = value;
+// ---- Properties -------------------------------------------------------------
+
+void TiPlotChannelCustom::SetRingBufferSize(int32_t value) {
+  DataList_->SetRingBufferSize(value);
   DoChange();
 }
 
@@ -38,9 +110,154 @@ void TiPlotChannelCustom::SetYAxisName(const std::string& value) {
   if (YAxis_.SetName(value)) DoChange();
 }
 
+void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle value) {
+  if (value == DataStyle_) return;
+  ReplaceDataList(CreateDataList(value));
+  DataStyle_ = value;
+  DoChange();
+}
+
+void TiPlotChannelCustom::ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> list) {
+  static_cast<TiPlotPointAttributes&>(*list) = *DataList_;
+  list->SetRingBufferSize(DataList_->RingBufferSize());
+  DataList_ = std::move(list);
+  SetVisibleRange(-1, -1);
+}
+
+// ---- Points -----------------------------------------------------------------
+
+int TiPlotChannelCustom::AddXY(double X, double Y) {
+  const int result = DataList_->Add(X, Y);
+  Stat_.Add(X, Y);
+  TrackNewPoint(DataList_->Count() - 1, X, Y);
+  if (LoggingActive_) {
+    ++LogPendingCount_;
+    if (LogPendingCount_ >= LogBufferSize_ || LogBufferSize_ < 2) FlushLog();
+  }
+  DoChange();
+  return result;
+}
+
+void TiPlotChannelCustom::TrackNewPoint(int index, double X, double Y) {
+  if (!XAxisTrackingEnabled_ && !YAxisTrackingEnabled_) return;
+  TiPlotChannelScale* x = XAxisTrackingEnabled_ ? XScale() : nullptr;
+  TiPlotChannelScale* y = YAxisTrackingEnabled_ ? YScale() : nullptr;
+  if (MarkersVisible()) {
+    if (x) {
+      x->Track(GetXMaxWithMarker(index));
+      x->Track(GetXMinWithMarker(index));
+    }
+    if (y) {
+      y->Track(GetYMaxWithMarker(index));
+      y->Track(GetYMinWithMarker(index));
+    }
+    return;
+  }
+  if (x) x->Track(X);
+  if (y) y->Track(Y);
+}
+
 void TiPlotChannelCustom::Clear() {
+  Stat_.Reset();
+  SetVisibleRange(-1, -1);
+  if (LoggingActive_) StopLogging();
   DataList_->Clear();
   DoChange();
+}
+
+void TiPlotChannelCustom::StopLogging() {
+  FlushLog();
+  LoggingActive_ = false;
+}
+
+void TiPlotChannelCustom::SetNull(int Index, bool Value) {
+  DataList_->SetNull(Index, Value);
+  DoChange();
+}
+
+void TiPlotChannelCustom::SetEmpty(int Index, bool Value) {
+  DataList_->SetEmpty(Index, Value);
+  DoChange();
+}
+
+bool TiPlotChannelCustom::IsValidPoint(int Index) const {
+  double x, y;
+  bool empty, null;
+  DataList_->GetPoint(Index, x, y, empty, null);
+  return !empty && !null;
+}
+
+void TiPlotChannelCustom::RecalculateStatistics() {
+  Stat_.Reset();
+  const int n = DataList_->Count();
+  for (int i = 0; i < n; ++i) {
+    double x, y;
+    bool empty, null;
+    DataList_->GetPoint(i, x, y, empty, null);
+    if (!empty && !null) Stat_.Add(x, y);
+  }
+}
+
+// ---- Axes -------------------------------------------------------------------
+
+namespace {
+
+// The cursor text on one line: each line break becomes a blank.
+std::string BlanksForLineBreaks(std::string text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string TiPlotChannelCustom::GetXText(double Value) {
+  TiPlotChannelScale* x = XScale();
+  return x ? BlanksForLineBreaks(x->FormatCursorText(Value)) : Translate("No X-Axis");
+}
+
+std::string TiPlotChannelCustom::GetYText(double Value) {
+  TiPlotChannelScale* y = YScale();
+  return y ? BlanksForLineBreaks(y->FormatCursorText(Value)) : Translate("No Y-Axis");
+}
+
+// MarkersSize pixels in the scale's units.
+double TiPlotChannelCustom::MarkerExtent(TiPlotChannelScale* scale, const char* missing) {
+  if (!scale) throw Exception(missing);
+  return std::fabs(scale->PixelToValue(2 * MarkersSize()) - scale->PixelToValue(0)) / 2;
+}
+
+double TiPlotChannelCustom::GetXMaxWithMarker(int Index) {
+  if (GetNull(Index)) throw Exception("Data Point Null");
+  if (!MarkersVisible()) return GetX(Index);
+  return GetX(Index) + MarkerExtent(XScale(), "X-Axis not assigned");
+}
+
+double TiPlotChannelCustom::GetXMinWithMarker(int Index) {
+  if (GetNull(Index)) throw Exception("Data Point Null");
+  if (!MarkersVisible()) return GetX(Index);
+  return GetX(Index) - MarkerExtent(XScale(), "X-Axis not assigned");
+}
+
+double TiPlotChannelCustom::GetYMaxWithMarker(int Index) {
+  if (GetNull(Index)) throw Exception("Data Point Null");
+  if (!MarkersVisible()) return GetY(Index);
+  return GetY(Index) + MarkerExtent(YScale(), "Y-Axis not assigned");
+}
+
+double TiPlotChannelCustom::GetYMinWithMarker(int Index) {
+  if (GetNull(Index)) throw Exception("Data Point Null");
+  if (!MarkersVisible()) return GetY(Index);
+  return GetY(Index) - MarkerExtent(YScale(), "Y-Axis not assigned");
 }
 
 void TiPlotChannelCustom::NotifyRemove(TiPlotObject* object) {
@@ -57,9 +274,27 @@ void TiPlotChannelCustom::NotifyFocus(TiPlotObject* object) {
   SetFocused(false);
 }
 
-void TiPlotChannelCustom::ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> list) {
-  static_cast<TiPlotPointAttributes&>(*list) = *DataList_;
-  const int ring = DataList_->RingBufferSize();
-  DataList_ = std::move(list);
-  DataList_->SetRingBufferSize(ring);
+// ---- Drawing ----------------------------------------------------------------
+
+void TiPlotChannelCustom::DrawTrace(TCanvas* canvas, bool axesSwapped) {
+  TiPlotChannelScale* x = XScale();
+  TiPlotChannelScale* y = YScale();
+  if (!canvas || !x || !y) return;
+  TiPlotTraceDrawer drawer(*canvas, *x, *y, axesSwapped);
+  canvas->Brush.Style = bsClear;
+  DrawPointTrace(*DataList_, FirstVisibleIndex_, LastVisibleIndex_, drawer);
+}
+
+// ---- OPC --------------------------------------------------------------------
+
+double TiPlotChannelCustom::OPCValueToDouble(const TiPlotOPCValue& value) {
+  if (const auto* d = std::get_if<double>(&value)) return *d;
+  if (const auto* i = std::get_if<int64_t>(&value)) return static_cast<double>(*i);
+  if (const auto* b = std::get_if<bool>(&value)) return *b ? 1.0 : 0.0;
+  if (const auto* s = std::get_if<std::string>(&value)) return platform::StrToFloat(*s);
+  throw EConvertError("OPC value is empty");
+}
+
+void TiPlotChannelCustom::OPCNewData(const TiPlotOPCValue& value, double serverTimeStamp) {
+  AddXY(serverTimeStamp, OPCValueToDouble(value));
 }

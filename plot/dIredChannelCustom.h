@@ -1,14 +1,36 @@
 // The common base of the chart's channels: one data series bound to an x and
-// a y axis by name. Here: what the object model needs (title, colour, axis
-// binding and its cache, the data list, clearing the data); data entry,
-// statistics, drawing and files are added by the channel units' own work.
+// a y axis by name. It owns the data list (whose default attributes are the
+// channel's trace and marker properties), keeps running statistics of every
+// point added, and tells its axes about each new point so they can track it.
+//
+// The axes are reached through TiPlotChannelScale (their range, value-pixel
+// map, Track and cursor text); an axis without that face counts as absent for
+// drawing and tracking. One thread (the plot's) uses a channel.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <variant>
 
+#include "platform/Canvas.h"
 #include "plot/dIredAxis.h"
 #include "plot/dIredDataCustomList.h"
 #include "plot/dIredObjects.h"
+#include "plot/iChannelScale.h"
+#include "plot/iChannelStatistics.h"
+
+// User data of a channel; monostate = unassigned.
+using TiPlotTag = std::variant<std::monostate, int64_t, double, bool, std::string>;
+// A value delivered by the channel's OPC item.
+using TiPlotOPCValue = std::variant<std::monostate, int64_t, double, bool, std::string>;
+
+// The settings a channel forwards to its OPC item (the item itself lives in
+// opc/ and attaches through OPCNewData).
+struct TiPlotChannelOPCSettings {
+  std::string GroupName, ComputerName, ServerName, ItemName;
+  int32_t UpdateRate = 500;
+  bool AutoConnect = true;
+};
 
 class TiPlotChannelCustom : public TiPlotManagerObject {
  public:
@@ -17,37 +39,252 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassInfo() const override { return StaticClass(); }
 
+  // ---- Published --------------------------------------------------------
   const std::string& TitleText() const { return TitleText_; }
   void SetTitleText(const std::string& value) { SetProperty(TitleText_, value); }
-  // Kept in the data list, so a list and its attributes travel together.
+  bool VisibleInLegend() const { return VisibleInLegend_; }
+  void SetVisibleInLegend(bool value) { SetProperty(VisibleInLegend_, value); }
+  // 0 = unlimited; N = keep only the newest N points.
+  int32_t RingBufferSize() const { return DataList_->RingBufferSize(); }
+  void SetRingBufferSize(int32_t value);
+  bool TraceVisible() const { return TraceVisible_; }
+  void SetTraceVisible(bool value) { SetProperty(TraceVisible_, value); }
+
+  // Kept in the data list, so a list and its attributes travel together;
+  // these store and notify unconditionally.
   TColor Color() const { return DataList_->Color; }
-  void SetColor(TColor value);
+  void SetColor(TColor value) { SetListed(&TiPlotPointAttributes::Color, value); }
+  TiPlotLineStyle TraceLineStyle() const { return DataList_->TraceLineStyle; }
+  void SetTraceLineStyle(TiPlotLineStyle value) { SetListed(&TiPlotPointAttributes::TraceLineStyle, value); }
+  int32_t TraceLineWidth() const { return DataList_->TraceLineWidth; }
+  void SetTraceLineWidth(int32_t value) { SetListed(&TiPlotPointAttributes::TraceLineWidth, value); }
+  bool MarkersVisible() const { return DataList_->MarkersVisible; }
+  void SetMarkersVisible(bool value) { SetListed(&TiPlotPointAttributes::MarkersVisible, value); }
+  int32_t MarkersSize() const { return DataList_->MarkersSize; }  // pixels
+  void SetMarkersSize(int32_t value) { SetListed(&TiPlotPointAttributes::MarkersSize, value); }
+  TiPlotMarkerStyle MarkersStyle() const { return DataList_->MarkersStyle; }
+  void SetMarkersStyle(TiPlotMarkerStyle value) { SetListed(&TiPlotPointAttributes::MarkersStyle, value); }
+  TColor MarkersPenColor() const { return DataList_->MarkersPenColor; }
+  void SetMarkersPenColor(TColor value) { SetListed(&TiPlotPointAttributes::MarkersPenColor, value); }
+  TPenStyle MarkersPenStyle() const { return static_cast<TPenStyle>(DataList_->MarkersPenStyle); }
+  void SetMarkersPenStyle(TPenStyle value) { SetListed(&TiPlotPointAttributes::MarkersPenStyle, uint8_t{value}); }
+  int32_t MarkersPenWidth() const { return DataList_->MarkersPenWidth; }
+  void SetMarkersPenWidth(int32_t value) { SetListed(&TiPlotPointAttributes::MarkersPenWidth, value); }
+  TColor MarkersBrushColor() const { return DataList_->MarkersBrushColor; }
+  void SetMarkersBrushColor(TColor value) { SetListed(&TiPlotPointAttributes::MarkersBrushColor, value); }
+  TBrushStyle MarkersBrushStyle() const { return static_cast<TBrushStyle>(DataList_->MarkersBrushStyle); }
+  void SetMarkersBrushStyle(TBrushStyle value) {
+    SetListed(&TiPlotPointAttributes::MarkersBrushStyle, uint8_t{value});
+  }
+
+  bool MarkersAllowIndividual() const { return MarkersAllowIndividual_; }
+  void SetMarkersAllowIndividual(bool value) { SetProperty(MarkersAllowIndividual_, value); }
+  bool MarkersPenUseChannelColor() const { return MarkersPenUseChannelColor_; }
+  void SetMarkersPenUseChannelColor(bool value) { SetProperty(MarkersPenUseChannelColor_, value); }
+  bool MarkersBrushUseChannelColor() const { return MarkersBrushUseChannelColor_; }
+  void SetMarkersBrushUseChannelColor(bool value) { SetProperty(MarkersBrushUseChannelColor_, value); }
+  int32_t MarkersTurnOffLimit() const { return MarkersTurnOffLimit_; }  // 0 = no limit
+  void SetMarkersTurnOffLimit(int32_t value) { SetProperty(MarkersTurnOffLimit_, value); }
+  const TFont& MarkersFont() const { return MarkersFont_; }  // white, bold
+  void SetMarkersFont(const TFont& value) { SetProperty(MarkersFont_, value); }
+
   const std::string& XAxisName() const { return XAxis_.Name(); }
-  void SetXAxisName(const std::string& value);
+  void SetXAxisName(const std::string& value);  // drops the cached axis
   const std::string& YAxisName() const { return YAxis_.Name(); }
   void SetYAxisName(const std::string& value);
+  bool XAxisTrackingEnabled() const { return XAxisTrackingEnabled_; }
+  void SetXAxisTrackingEnabled(bool value) { SetProperty(XAxisTrackingEnabled_, value); }
+  bool YAxisTrackingEnabled() const { return YAxisTrackingEnabled_; }
+  void SetYAxisTrackingEnabled(bool value) { SetProperty(YAxisTrackingEnabled_, value); }
 
+  const std::string& LogFileName() const { return LogFileName_; }
+  void SetLogFileName(const std::string& value) { SetProperty(LogFileName_, value); }
+  int32_t LogBufferSize() const { return LogBufferSize_; }
+  void SetLogBufferSize(int32_t value) { LogBufferSize_ = value; }  // no repaint needed
+  bool LoggingActive() const { return LoggingActive_; }  // read-only
+
+  // Selects the list class. A change discards the points but keeps the
+  // default attributes and the ring size; the statistics stay as they were.
+  TiPlotDataStyle DataStyle() const { return DataStyle_; }
+  void SetDataStyle(TiPlotDataStyle value);
+
+  const TiPlotTag& Tag() const { return Tag_; }
+  void SetTag(const TiPlotTag& value) { Tag_ = value; }
+
+  const TiPlotChannelOPCSettings& OPC() const { return OPC_; }
+  const std::string& OPCGroupName() const { return OPC_.GroupName; }
+  void SetOPCGroupName(const std::string& value) { SetProperty(OPC_.GroupName, value); }
+  const std::string& OPCComputerName() const { return OPC_.ComputerName; }
+  void SetOPCComputerName(const std::string& value) { SetProperty(OPC_.ComputerName, value); }
+  const std::string& OPCServerName() const { return OPC_.ServerName; }
+  void SetOPCServerName(const std::string& value) { SetProperty(OPC_.ServerName, value); }
+  const std::string& OPCItemName() const { return OPC_.ItemName; }
+  void SetOPCItemName(const std::string& value) { SetProperty(OPC_.ItemName, value); }
+  int32_t OPCUpdateRate() const { return OPC_.UpdateRate; }
+  void SetOPCUpdateRate(int32_t value) { SetProperty(OPC_.UpdateRate, value); }
+  bool OPCAutoConnect() const { return OPC_.AutoConnect; }
+  void SetOPCAutoConnect(bool value) { SetProperty(OPC_.AutoConnect, value); }
+
+  // ---- Points -----------------------------------------------------------
+  // Adds one point: list, statistics, axis tracking, logging, notification.
+  // Returns what the list's Add returns.
+  int AddXY(double X, double Y);
+  // Forgets every point and the statistics (stops logging first).
+  virtual void Clear();
+  int Count() const { return DataList_->Count(); }
+  double GetX(int Index) const { return DataList_->GetX(Index); }
+  double GetY(int Index) const { return DataList_->GetY(Index); }
+  bool GetNull(int Index) const { return DataList_->GetNull(Index); }
+  bool GetEmpty(int Index) const { return DataList_->GetEmpty(Index); }
+  void SetNull(int Index, bool Value);
+  void SetEmpty(int Index, bool Value);
+  void GetPoint(int Index, double& X, double& Y, bool& Empty, bool& Null) const {
+    DataList_->GetPoint(Index, X, Y, Empty, Null);
+  }
+  // Per-point attributes; lists without them answer with the channel's.
+  TColor GetColor(int Index) const { return DataList_->GetColor(Index); }
+  TiPlotLineStyle GetTraceLineStyle(int Index) const { return DataList_->GetTraceLineStyle(Index); }
+  int32_t GetTraceLineWidth(int Index) const { return DataList_->GetTraceLineWidth(Index); }
+  bool GetMarkersVisible(int Index) const { return DataList_->GetMarkersVisible(Index); }
+  int32_t GetMarkersSize(int Index) const { return DataList_->GetMarkersSize(Index); }
+  TiPlotMarkerStyle GetMarkersStyle(int Index) const { return DataList_->GetMarkersStyle(Index); }
+  TColor GetMarkersPenColor(int Index) const { return DataList_->GetMarkersPenColor(Index); }
+  int32_t GetMarkersPenWidth(int Index) const { return DataList_->GetMarkersPenWidth(Index); }
+  uint8_t GetMarkersPenStyle(int Index) const { return DataList_->GetMarkersPenStyle(Index); }
+  TColor GetMarkersBrushColor(int Index) const { return DataList_->GetMarkersBrushColor(Index); }
+  uint8_t GetMarkersBrushStyle(int Index) const { return DataList_->GetMarkersBrushStyle(Index); }
+  char GetMarkersCharacter(int Index) const { return DataList_->GetMarkersCharacter(Index); }
+  bool GetBarVisible(int Index) const { return DataList_->GetBarVisible(Index); }
+  double GetBarReference(int Index) const { return DataList_->GetBarReference(Index); }
+  double GetBarWidth(int Index) const { return DataList_->GetBarWidth(Index); }
+  TColor GetBarPenColor(int Index) const { return DataList_->GetBarPenColor(Index); }
+  int32_t GetBarPenWidth(int Index) const { return DataList_->GetBarPenWidth(Index); }
+  uint8_t GetBarPenStyle(int Index) const { return DataList_->GetBarPenStyle(Index); }
+  TColor GetBarBrushColor(int Index) const { return DataList_->GetBarBrushColor(Index); }
+  uint8_t GetBarBrushStyle(int Index) const { return DataList_->GetBarBrushStyle(Index); }
+  double GetHigh(int Index) const { return DataList_->GetHigh(Index); }
+  double GetLow(int Index) const { return DataList_->GetLow(Index); }
+  double GetOpen(int Index) const { return DataList_->GetOpen(Index); }
+  double GetClose(int Index) const { return DataList_->GetClose(Index); }
+
+  TiPlotDataCustomList& DataList() const { return *DataList_; }
+  // The list's figures for the editor's statistics page.
+  int ItemSize() const { return DataList_->ItemSize(); }
+  int MaxCount() const { return DataList_->MaxCount(); }
+  int Capacity() const { return DataList_->Capacity(); }
+  int64_t MemorySize() const { return DataList_->MemorySize(); }
+
+  // ---- Statistics -------------------------------------------------------
+  // Running values over every point added since the last Clear, dropped and
+  // Null or Empty points included, until RecalculateStatistics.
+  double XMin() const { return Stat_.XMin; }
+  double XMax() const { return Stat_.XMax; }
+  double XMean() const { return Stat_.XMean; }
+  double YMin() const { return Stat_.YMin; }
+  double YMax() const { return Stat_.YMax; }
+  double YMean() const { return Stat_.YMean; }
+  int64_t StatCount() const { return Stat_.StatCount; }
+  // Over the stored points that are neither Null nor Empty.
+  void RecalculateStatistics();
+
+  // ---- Axes -------------------------------------------------------------
   // The bound axes, looked up by name on first use; null when absent.
   TiPlotXAxis* XAxis() { return XAxis_.Resolve(Owner(), FindXAxis); }
   TiPlotYAxis* YAxis() { return YAxis_.Resolve(Owner(), FindYAxis); }
+  // The same axes as scales; null when absent or without a scale.
+  TiPlotChannelScale* XScale() { return dynamic_cast<TiPlotChannelScale*>(XAxis()); }
+  TiPlotChannelScale* YScale() { return dynamic_cast<TiPlotChannelScale*>(YAxis()); }
 
-  TiPlotDataCustomList& DataList() const { return *DataList_; }
-  // Forgets every point and the statistics.
-  virtual void Clear();
+  // The value in the axis's cursor format on one line, or "No X-Axis" /
+  // "No Y-Axis" (translated).
+  std::string GetXText(double Value);
+  std::string GetYText(double Value);
 
+  // The point's value widened by MarkersSize pixels of its axis while markers
+  // are visible. Raise "Data Point Null", "X-Axis not assigned" or
+  // "Y-Axis not assigned".
+  double GetXMaxWithMarker(int Index);
+  double GetXMinWithMarker(int Index);
+  double GetYMaxWithMarker(int Index);
+  double GetYMinWithMarker(int Index);
+
+  // The extents an axis's ZoomToFit asks for; -1e300 / 1e300 when there is
+  // nothing to fit. Each channel class says how it finds them (the base has
+  // nothing to fit: the kind manager can still make one).
+  virtual double GetFitXMax() { return TiPlotChannelStatistics::NoMax; }
+  virtual double GetFitXMin() { return TiPlotChannelStatistics::NoMin; }
+  virtual double GetFitYMax() { return TiPlotChannelStatistics::NoMax; }
+  virtual double GetFitYMin() { return TiPlotChannelStatistics::NoMin; }
+
+  // ---- Drawing ----------------------------------------------------------
+  int FirstVisibleIndex() const { return FirstVisibleIndex_; }  // -1 = none
+  int LastVisibleIndex() const { return LastVisibleIndex_; }
+  virtual void CalcFirstVisibleIndex() {}
+  virtual void CalcLastVisibleIndex() {}
+  // The plain straight trace: one segment per pair of valid neighbours, with
+  // the later point's pen; Null breaks it, Empty points are passed over.
+  virtual void DrawTrace(TCanvas* canvas, bool axesSwapped);
+  virtual void DrawMarkers(TCanvas* canvas, bool axesSwapped) {}
+
+  // ---- OPC --------------------------------------------------------------
+  // A new value from the channel's OPC item, with the server's time stamp
+  // (a day count). Raises EConvertError for a value that is not a number.
+  virtual void OPCNewData(const TiPlotOPCValue& value, double serverTimeStamp);
+  static double OPCValueToDouble(const TiPlotOPCValue& value);
+
+  // ---- Object -----------------------------------------------------------
   void NotifyRemove(TiPlotObject* object) override;
   void NotifyRename(TiPlotObject* object) override;
   // Another object took the focus: drop the own, except for a data cursor
   // or a legend (they show this channel).
   void NotifyFocus(TiPlotObject* object) override;
+  TiPlotCursorId GetMouseCursor(TPoint) override { return crHandPoint; }
 
  protected:
-  // Replaces the list (a new data style); the attributes are copied over.
+  // Replaces the list (a new data style); the attributes and ring size are
+  // copied over.
   void ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> list);
+  // Logging of Part files: the flush writes the pending points.
+  virtual void FlushLog() { LogPendingCount_ = 0; }
+  virtual void StopLogging();
+  void SetLoggingActive(bool value) { LoggingActive_ = value; }
+  void SetVisibleRange(int first, int last) {
+    FirstVisibleIndex_ = first;
+    LastVisibleIndex_ = last;
+  }
+  // A valid point (neither Null nor Empty).
+  bool IsValidPoint(int Index) const;
 
  private:
+  template <class F, class V>
+  void SetListed(F field, const V& value) {
+    DataList_.get()->*field = value;
+    DoChange();
+  }
+  void TrackNewPoint(int index, double X, double Y);
+  double MarkerExtent(TiPlotChannelScale* scale, const char* missing);
+
   std::string TitleText_;
   TiPlotAxisReference<TiPlotXAxis> XAxis_;
   TiPlotAxisReference<TiPlotYAxis> YAxis_;
   std::unique_ptr<TiPlotDataCustomList> DataList_;
+  int FirstVisibleIndex_ = -1, LastVisibleIndex_ = -1;
+  bool XAxisTrackingEnabled_ = true, YAxisTrackingEnabled_ = true;
+  bool LoggingActive_ = false;
+  int32_t LogPendingCount_ = 0;
+  bool MarkersAllowIndividual_ = false;
+  int32_t MarkersTurnOffLimit_ = 0;
+  bool VisibleInLegend_ = true;
+  bool MarkersBrushUseChannelColor_ = true, MarkersPenUseChannelColor_ = true;
+  bool TraceVisible_ = true;
+  int32_t LogBufferSize_ = 0;
+  std::string LogFileName_;
+  TiPlotTag Tag_;
+  TiPlotChannelStatistics Stat_;
+  TiPlotDataStyle DataStyle_ = ipdsStandard;
+  TFont MarkersFont_;
+  TiPlotChannelOPCSettings OPC_;
 };
+
+// The list class of a data style.
+std::unique_ptr<TiPlotDataCustomList> CreateDataList(TiPlotDataStyle style);

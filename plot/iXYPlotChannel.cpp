@@ -1,9 +1,44 @@
 #include "plot/iXYPlotChannel.h"
 
+#include "plot/iChannelStatistics.h"
+
 TiXYPlotChannel::TiXYPlotChannel(const TiPlotObjectHooks& hooks) : TiPlotChannelCustom(hooks) {}
 
 const TClassInfo& TiXYPlotChannel::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TiXYPlotChannel>("TiXYPlotChannel").Inherits<TiPlotChannelCustom>().Build();
   return info;
+}
+
+void TiXYPlotChannel::CalcFirstVisibleIndex() { SetVisibleRange(Count() > 0 ? 0 : -1, LastVisibleIndex()); }
+void TiXYPlotChannel::CalcLastVisibleIndex() { SetVisibleRange(FirstVisibleIndex(), Count() - 1); }
+
+template <class Pick, class Better>
+double TiXYPlotChannel::Extreme(double start, Pick&& pick, Better&& better) {
+  double result = start;
+  if (!XScale() || !YScale() || !Visible()) return result;
+  for (int i = 0; i < Count(); ++i) {
+    if (!IsValidPoint(i)) continue;
+    const double v = pick(i);
+    if (better(v, result)) result = v;
+  }
+  return result;
+}
+
+namespace {
+bool Greater(double a, double b) { return a > b; }
+bool Less(double a, double b) { return a < b; }
+}  // namespace
+
+double TiXYPlotChannel::GetFitXMax() {
+  return Extreme(TiPlotChannelStatistics::NoMax, [this](int i) { return GetXMaxWithMarker(i); }, Greater);
+}
+double TiXYPlotChannel::GetFitXMin() {
+  return Extreme(TiPlotChannelStatistics::NoMin, [this](int i) { return GetXMinWithMarker(i); }, Less);
+}
+double TiXYPlotChannel::GetFitYMax() {
+  return Extreme(TiPlotChannelStatistics::NoMax, [this](int i) { return GetYMaxWithMarker(i); }, Greater);
+}
+double TiXYPlotChannel::GetFitYMin() {
+  return Extreme(TiPlotChannelStatistics::NoMin, [this](int i) { return GetYMinWithMarker(i); }, Less);
 }

@@ -1,4 +1,5 @@
-// The channel of TiXYPlot.
+// The channel of TiXYPlot: points in any order, so the whole list is
+// visible and the fit extents come from a scan of every valid point.
 #pragma once
 #include "plot/dIredChannelCustom.h"
 
@@ -7,4 +8,17 @@ class TiXYPlotChannel : public TiPlotChannelCustom {
   explicit TiXYPlotChannel(const TiPlotObjectHooks& hooks);
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassInfo() const override { return StaticClass(); }
+
+  void CalcFirstVisibleIndex() override;
+  void CalcLastVisibleIndex() override;
+
+  double GetFitXMax() override;
+  double GetFitXMin() override;
+  double GetFitYMax() override;
+  double GetFitYMin() override;
+
+ private:
+  // The extreme of pick(index) over the valid points, starting at `start`.
+  template <class Pick, class Better>
+  double Extreme(double start, Pick&& pick, Better&& better);
 };

@@ -1,0 +1,82 @@
+// The fast straight-line trace: the visible points are reduced per pixel
+// column to one vertical stroke (the column's minimum to maximum) and one
+// connecting line to the next column, so a million points cost about what a
+// screen width of points does. Per-point pens are not used.
+#pragma once
+#include "plot/iTraceDrawer.h"
+
+// The points of one pixel column, as they are put in.
+struct TiPlotMinMaxPoint {
+  bool Empty = true;
+  int PixelX = 0;
+  double X = 0;  // of the first point put in: the column's X
+  double MaxY = -1e301, MinY = 1e301;
+  double FirstY = 0, LastY = 0;
+
+  void Reset() { *this = TiPlotMinMaxPoint(); }
+  void Put(int pixelX, double y, double x) {
+    if (Empty) {
+      Empty = false;
+      PixelX = pixelX;
+      X = x;
+      FirstY = y;
+    }
+    if (y > MaxY) MaxY = y;
+    if (!(y >= MinY)) MinY = y;
+    LastY = y;
+  }
+};
+
+// The previous, current and next column of the walk.
+class TiPlotColumnReducer {
+ public:
+  explicit TiPlotColumnReducer(TiPlotTraceDrawer& drawer) : Drawer_(drawer) {}
+
+  void Put(int pixelX, double x, double y) {
+    if (P_.Empty || pixelX == P_.PixelX) {
+      P_.Put(pixelX, y, x);
+    } else if (C_.Empty || pixelX == C_.PixelX) {
+      C_.Put(pixelX, y, x);
+    } else {
+      N_.Put(pixelX, y, x);
+      Flush();
+      P_ = N_;
+      C_.Reset();
+      N_.Reset();
+    }
+  }
+  // A Null point: what was gathered is drawn and the trace breaks.
+  void Break() {
+    Flush();
+    P_.Reset();
+    C_.Reset();
+    N_.Reset();
+  }
+  void Flush();
+
+ private:
+  void Stroke(const TiPlotMinMaxPoint& m);
+  void Connect(const TiPlotMinMaxPoint& a, const TiPlotMinMaxPoint& b);
+  TiPlotTraceDrawer& Drawer_;
+  TiPlotMinMaxPoint P_, C_, N_;
+};
+
+// Walks points first..last of `data` (GetPoint) through a reducer. Empty
+// points are skipped; Null points break the trace.
+template <class Source>
+void DrawReducedTrace(Source& data, int first, int last, TiPlotTraceDrawer& drawer) {
+  if (first < 0 || last < 0 || first == last) return;
+  TiPlotColumnReducer reducer(drawer);
+  const TiPlotChannelScale& xAxis = drawer.XAxis;
+  for (int i = first; i <= last; ++i) {
+    double x, y;
+    bool empty, null;
+    data.GetPoint(i, x, y, empty, null);
+    if (empty) continue;
+    if (null)
+      reducer.Break();
+    else
+      reducer.Put(xAxis.ValueToPixel(x), x, y);
+  }
+  reducer.Flush();
+}
