@@ -60,10 +60,12 @@ int LowerAt(const std::string& s, size_t i) {
   return i < s.size() ? std::tolower(static_cast<unsigned char>(s[i])) : 0;
 }
 
+// Bounded by the text itself: a NUL byte in a pattern must not read as the
+// end-of-text value of LowerAt and run on forever.
 size_t RunLength(const std::string& s, size_t i) {
   const int c = LowerAt(s, i);
   size_t n = 0;
-  while (LowerAt(s, i + n) == c) ++n;
+  while (i + n < s.size() && LowerAt(s, i + n) == c) ++n;
   return n;
 }
 

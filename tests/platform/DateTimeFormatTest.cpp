@@ -49,6 +49,11 @@ TEST(FormatDateTime, SpellsEachPatternLetter) {
   }
 }
 
+TEST(FormatDateTime, OtherBytesStandForThemselves) {
+  EXPECT_EQ(FormatDateTime(std::string("hh\0\0x", 5), kSample), std::string("14\0\0x", 5));
+  EXPECT_EQ(FormatDateTime("'unclosed", kSample), "unclosed");
+}
+
 TEST(FormatDateTime, TwelveHourClockAroundMidnightAndNoon) {
   EXPECT_EQ(FormatDateTime("h am/pm", EncodeTime(0, 30, 0, 0)), "12 am");
   EXPECT_EQ(FormatDateTime("h am/pm", EncodeTime(12, 0, 0, 0)), "12 pm");
