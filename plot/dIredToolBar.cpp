@@ -174,7 +174,7 @@ void TiPlotToolBar::RunAction(TiPlotToolBarButtonType type) {
   TiPlotToolBarButton& zoomBox = ButtonOf(iptbbtZoomBox);
   switch (type) {
     case iptbbtResume: Resume(); break;
-    case iptbbtPause: Call(Chart.PauseAll); break;
+    case iptbbtPause: SetTrackingAll(false); break;
     case iptbbtScrollMode:
       ButtonOf(iptbbtScrollMode).SetDown(true);
       ButtonOf(iptbbtZoomMode).SetDown(false);
@@ -215,7 +215,15 @@ void TiPlotToolBar::Resume() {
   if (CursorButtonDown()) ClickCursor();
   if (SelectButtonDown()) ClickSelect();
   if (Owner() && Owner()->MasterManager()) Owner()->MasterManager()->ClearFocusAll();
-  Call(Chart.ResumeAll);
+  SetTrackingAll(true);
+}
+
+// The plot's pause and resume when it offers them; without them the same
+// on the axes directly.
+void TiPlotToolBar::SetTrackingAll(bool enabled) {
+  const std::function<void()>& all = enabled ? Chart.ResumeAll : Chart.PauseAll;
+  if (all) all();
+  else ForEachAxis([&](TiPlotAxis& axis) { axis.SetTrackingEnabled(enabled); });
 }
 
 template <class F>
@@ -249,13 +257,13 @@ void TiPlotToolBar::CursorDownChanged() {
   if (cursors)
     for (TiPlotObject* c : std::vector<TiPlotObject*>(cursors->Items())) c->SetVisible(down);
   if (!down) return;
-  Call(Chart.PauseAll);
+  SetTrackingAll(false);
   if (cursors && cursors->HasItems()) cursors->Item(0)->SetFocused(true);
 }
 
 void TiPlotToolBar::SelectDownChanged() {
   const bool down = SelectButtonDown();
-  if (down) Call(Chart.PauseAll);
+  if (down) SetTrackingAll(false);
   if (Chart.SetSelectMode) Chart.SetSelectMode(down);
 }
 

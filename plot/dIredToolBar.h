@@ -153,6 +153,7 @@ class TiPlotToolBar : public TiPlotLayoutObject {
   void ReleaseGroup(const TiPlotToolBarButton& clicked);
   void RunAction(TiPlotToolBarButtonType type);
   void Resume();
+  void SetTrackingAll(bool enabled);
   void SetAxesModeAll(uint8_t mode);
   void ZoomAll(bool in);
   void CursorDownChanged();

@@ -5,7 +5,8 @@
 // TiPlotToolBar), from the master manager's insertion hook, so toolbars read
 // from a stored description are wired like added ones. A hook left empty
 // means the chart offers nothing there: the button does nothing beyond its
-// own state and its click event.
+// own state and its click event (pause and resume then set the axes'
+// TrackingEnabled themselves).
 #pragma once
 #include <cstdint>
 #include <functional>

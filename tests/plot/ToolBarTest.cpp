@@ -402,6 +402,10 @@ TEST(ToolBar, WithoutThePlotsHooksButtonsStillSetTheirStateAndTheAxes) {
   EXPECT_TRUE(c.bar->CursorButtonDown());
   EXPECT_EQ(c.XAxis(0)->AxesMode(), 1);
   EXPECT_EQ(c.log, Log{});
+  c.bar->Click(iptbbtResume);
+  EXPECT_TRUE(c.XAxis(1)->TrackingEnabled());
+  c.bar->Click(iptbbtPause);
+  EXPECT_FALSE(c.YAxis(0)->TrackingEnabled());
 }
 
 TEST(ToolBar, ResumeAndPauseFollowTheAxesTrackingAtEachPaintWithoutAskingForAnother) {
