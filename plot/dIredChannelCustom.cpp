@@ -261,6 +261,9 @@ double TiPlotChannelCustom::GetYMinWithMarker(int Index) {
 }
 
 void TiPlotChannelCustom::NotifyRemove(TiPlotObject* object) {
+  // A later axis may be made at the same address.
+  XScale_ = {};
+  YScale_ = {};
   XAxis_.NotifyRemove(object);
   YAxis_.NotifyRemove(object);
 }
@@ -279,7 +282,7 @@ void TiPlotChannelCustom::NotifyFocus(TiPlotObject* object) {
 void TiPlotChannelCustom::DrawTrace(TCanvas* canvas, bool axesSwapped) {
   TiPlotChannelScale* x = XScale();
   TiPlotChannelScale* y = YScale();
-  if (!canvas || !x || !y) return;
+  if (!TraceVisible() || !canvas || !x || !y) return;
   TiPlotTraceDrawer drawer(*canvas, *x, *y, axesSwapped);
   canvas->Brush.Style = bsClear;
   DrawPointTrace(*DataList_, FirstVisibleIndex_, LastVisibleIndex_, drawer);

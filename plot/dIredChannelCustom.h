@@ -179,10 +179,10 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
   // Null or Empty points included, until RecalculateStatistics.
   double XMin() const { return Stat_.XMin; }
   double XMax() const { return Stat_.XMax; }
-  double XMean() const { return Stat_.XMean; }
+  double XMean() const { return Stat_.XMean(); }
   double YMin() const { return Stat_.YMin; }
   double YMax() const { return Stat_.YMax; }
-  double YMean() const { return Stat_.YMean; }
+  double YMean() const { return Stat_.YMean(); }
   int64_t StatCount() const { return Stat_.StatCount; }
   // Over the stored points that are neither Null nor Empty.
   void RecalculateStatistics();
@@ -192,8 +192,8 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
   TiPlotXAxis* XAxis() { return XAxis_.Resolve(Owner(), FindXAxis); }
   TiPlotYAxis* YAxis() { return YAxis_.Resolve(Owner(), FindYAxis); }
   // The same axes as scales; null when absent or without a scale.
-  TiPlotChannelScale* XScale() { return dynamic_cast<TiPlotChannelScale*>(XAxis()); }
-  TiPlotChannelScale* YScale() { return dynamic_cast<TiPlotChannelScale*>(YAxis()); }
+  TiPlotChannelScale* XScale() { return XScale_.Of(XAxis()); }
+  TiPlotChannelScale* YScale() { return YScale_.Of(YAxis()); }
 
   // The value in the axis's cursor format on one line, or "No X-Axis" /
   // "No Y-Axis" (translated).
@@ -264,7 +264,22 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
   void TrackNewPoint(int index, double X, double Y);
   double MarkerExtent(TiPlotChannelScale* scale, const char* missing);
 
+  // The scale face of the cached axis: a cross-cast per point would cost
+  // more than storing the point.
+  struct TScaleCache {
+    const TiPlotAxis* Axis = nullptr;
+    TiPlotChannelScale* Scale = nullptr;
+    TiPlotChannelScale* Of(TiPlotAxis* axis) {
+      if (axis != Axis) {
+        Axis = axis;
+        Scale = dynamic_cast<TiPlotChannelScale*>(axis);
+      }
+      return Scale;
+    }
+  };
+
   std::string TitleText_;
+  TScaleCache XScale_, YScale_;
   TiPlotAxisReference<TiPlotXAxis> XAxis_;
   TiPlotAxisReference<TiPlotYAxis> YAxis_;
   std::unique_ptr<TiPlotDataCustomList> DataList_;

@@ -6,7 +6,10 @@
 // Extremes start at 1e300 (minima) and -1e300 (maxima); axes ignore extents
 // left at those values.
 #pragma once
+#include <cfloat>
 #include <cstdint>
+
+static_assert(LDBL_MANT_DIG >= 64, "the running sums need extended precision");
 
 class TiPlotChannelStatistics {
  public:
@@ -14,12 +17,27 @@ class TiPlotChannelStatistics {
   static constexpr double NoMax = -1e300;
 
   void Reset() { *this = TiPlotChannelStatistics(); }
-  void Add(double X, double Y);
+  void Add(double X, double Y) {
+    if (X > XMax) XMax = X;
+    if (!(X >= XMin)) XMin = X;
+    if (Y > YMax) YMax = Y;
+    if (!(Y >= YMin)) YMin = Y;
+    ++StatCount;
+    XSum += X;
+    YSum += Y;
+  }
+  // Sum / count rounded to double, 0 without points. Worked out when read:
+  // an extended division per point would cost more than the rest of Add.
+  double XMean() const { return Mean(XSum); }
+  double YMean() const { return Mean(YSum); }
 
   // Wider than the list's 32-bit count: a ring buffer keeps counting the
   // points it has dropped, and that total can pass 2^31 on a long run.
   int64_t StatCount = 0;
-  double XMin = NoMin, XMax = NoMax, XMean = 0;
-  double YMin = NoMin, YMax = NoMax, YMean = 0;
+  double XMin = NoMin, XMax = NoMax;
+  double YMin = NoMin, YMax = NoMax;
   long double XSum = 0, YSum = 0;
+
+ private:
+  double Mean(long double sum) const { return StatCount ? static_cast<double>(sum / StatCount) : 0.0; }
 };
