@@ -1,6 +1,5 @@
 #include "plot/iLegendLinks.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "platform/Rounding.h"
@@ -9,22 +8,10 @@
 
 namespace {
 
-// A walk over the stored points that are neither Null nor Empty: the answer
-// until the channel keeps its own running figures.
-TiPlotLegendStatistics StoredPointStatistics(TiPlotChannelCustom& channel) {
-  TiPlotLegendStatistics s;
-  TiPlotDataCustomList& data = channel.DataList();
-  long double sum = 0;
-  for (int i = 0; i < data.Count(); ++i) {
-    if (data.GetNull(i) || data.GetEmpty(i)) continue;
-    const double y = data.GetY(i);
-    s.YMax = s.Count == 0 ? y : std::max(s.YMax, y);
-    s.YMin = s.Count == 0 ? y : std::min(s.YMin, y);
-    sum += y;
-    ++s.Count;
-  }
-  if (s.Count) s.YMean = static_cast<double>(sum / s.Count);
-  return s;
+// The channel's running figures: every point added since the last Clear,
+// as the channel counts them.
+TiPlotLegendStatistics RunningStatistics(TiPlotChannelCustom& channel) {
+  return {channel.StatCount(), channel.YMax(), channel.YMin(), channel.YMean()};
 }
 
 // Three significant digits of the value itself, the axis's default legend
@@ -40,8 +27,8 @@ int FiveZeros(TiPlotAxis&, TCanvas& canvas) { return Round(canvas.TextWidth("0")
 
 TiPlotLegendLinks DefaultLegendLinks() {
   TiPlotLegendLinks links;
-  links.VisibleInLegend = [](TiPlotChannelCustom&) { return true; };
-  links.Statistics = StoredPointStatistics;
+  links.VisibleInLegend = [](TiPlotChannelCustom& channel) { return channel.VisibleInLegend(); };
+  links.Statistics = RunningStatistics;
   links.FormatLegendText = PlainLegendText;
   links.LegendTextWidth = FiveZeros;
   links.CursorTextWidth = FiveZeros;

@@ -13,7 +13,8 @@
 class TiPlotAxis;
 class TiPlotChannelCustom;
 
-// The figures of the statistics columns. Count 0 means "no points".
+// The figures of the statistics columns: running values over every point
+// counted (Count of them).
 struct TiPlotLegendStatistics {
   long long Count = 0;
   double YMax = 0, YMin = 0, YMean = 0;

@@ -142,7 +142,7 @@ TEST_F(LegendTest, RowsFollowChannelOrderAndTheTitleFallsBackToTheName) {
 
 TEST_F(LegendTest, ChannelsLeftOutOfTheLegendGetNoRow) {
   AddChannels(3);
-  legend->Links.VisibleInLegend = [this](TiPlotChannelCustom& c) { return &c != Channel(1); };
+  Channel(1)->SetVisibleInLegend(false);
   Place(Tall(5));
   ASSERT_EQ(legend->Items().size(), 2u);
   EXPECT_EQ(legend->Items()[1].Channel, Channel(2));
@@ -159,7 +159,7 @@ TEST_F(LegendTest, AChannelWithoutPointsShowsEmpty) {
 TEST_F(LegendTest, AChannelWithoutAYAxisShowsNotAvailableAndNone) {
   TiPlotChannelCustom* channel = AddChannel();
   channel->SetYAxisName("nowhere");
-  channel->DataList().Add(1, 2);
+  channel->AddXY(1, 2);
   Place(Tall(5));
   const auto& t = legend->ItemTexts(0).Column;
   for (int c : {iplgcYValue, iplgcYMax, iplgcYMin, iplgcYMean}) EXPECT_EQ(t[c], "N/A") << c;
@@ -176,9 +176,9 @@ TEST_F(LegendTest, AxisTitleIsUsedWhenNotBlank) {
 
 TEST_F(LegendTest, ValuesAreTheNewestPointAndTheStatisticsThroughTheLegendFormat) {
   TiPlotChannelCustom* channel = AddChannel();
-  channel->DataList().Add(1, 10);
-  channel->DataList().Add(2, 30);
-  channel->DataList().Add(3, 20);
+  channel->AddXY(1, 10);
+  channel->AddXY(2, 30);
+  channel->AddXY(3, 20);
   Place(Tall(5));
   auto t = legend->ItemTexts(0).Column;
   EXPECT_EQ(t[iplgcXValue], "3.00");
@@ -237,7 +237,7 @@ TEST_F(LegendTest, RenamedAndRemovedChannelsUpdateTheLegend) {
 }
 
 TEST_F(LegendTest, CursorReadingsReplaceTheValuesWhileACursorCoversEveryChannel) {
-  AddChannel()->DataList().Add(1, 2);
+  AddChannel()->AddXY(1, 2);
   legend->Links.CursorXText = [](TiPlotChannelCustom&) { return std::string("x=1"); };
   legend->Links.CursorYText = [](TiPlotChannelCustom&) { return std::string("y=2.000000"); };
   Place(Tall(5));
@@ -343,7 +343,8 @@ TEST_F(LegendTest, WordWrappedTitlesMakeTallerRows) {
 
 TEST_F(LegendTest, NothingListedTakesNoRoomAndDrawsNothing) {
   AddChannels(2);
-  legend->Links.VisibleInLegend = [](TiPlotChannelCustom&) { return false; };
+  Channel(0)->SetVisibleInLegend(false);
+  Channel(1)->SetVisibleInLegend(false);
   legend->SetBackGroundTransparent(false);
   legend->SetRect(Tall(4));
   EXPECT_EQ(legend->GetRequiredThickness(&canvas()), 0);
