@@ -122,8 +122,10 @@ TiPlotToolBarButton* TiPlotToolBar::Button(int index) const {
   return Buttons_[static_cast<size_t>(index)].get();
 }
 
+TiPlotMasterManager* TiPlotToolBar::Master() const { return Owner() ? Owner()->MasterManager() : nullptr; }
+
 int TiPlotToolBar::Index() const {
-  TiPlotMasterManager* master = Owner() ? Owner()->MasterManager() : nullptr;
+  TiPlotMasterManager* master = Master();
   if (!master || !master->ToolBarManager()) return -1;
   return master->ToolBarManager()->IndexOf(this);
 }
@@ -197,7 +199,7 @@ void TiPlotToolBar::RunAction(TiPlotToolBarButtonType type) {
     case iptbbtZoomIn: ZoomAll(true); break;
     case iptbbtCursor: ButtonOf(iptbbtCursor).SetDown(!CursorButtonDown()); break;
     case iptbbtProperties:
-      if (Owner() && Owner()->MasterManager()) Owner()->MasterManager()->ShowEditor();
+      if (Master()) Master()->ShowEditor();
       break;
     case iptbbtCopy: Call(Chart.CopyToClipboard); break;
     case iptbbtSave: Call(Chart.SaveImageDialog); break;
@@ -214,7 +216,7 @@ void TiPlotToolBar::Fire(TiPlotToolBarButtonType type) {
 void TiPlotToolBar::Resume() {
   if (CursorButtonDown()) ClickCursor();
   if (SelectButtonDown()) ClickSelect();
-  if (Owner() && Owner()->MasterManager()) Owner()->MasterManager()->ClearFocusAll();
+  if (Master()) Master()->ClearFocusAll();
   SetTrackingAll(true);
 }
 
@@ -228,7 +230,7 @@ void TiPlotToolBar::SetTrackingAll(bool enabled) {
 
 template <class F>
 void TiPlotToolBar::ForEachAxis(F&& action) const {
-  TiPlotMasterManager* master = Owner() ? Owner()->MasterManager() : nullptr;
+  TiPlotMasterManager* master = Master();
   if (!master) return;
   for (TiPlotObjectManagerCustom* axes : {static_cast<TiPlotObjectManagerCustom*>(master->XAxisManager()),
                                           static_cast<TiPlotObjectManagerCustom*>(master->YAxisManager())})
@@ -251,7 +253,7 @@ void TiPlotToolBar::ZoomAll(bool in) {
 }
 
 void TiPlotToolBar::CursorDownChanged() {
-  TiPlotMasterManager* master = Owner() ? Owner()->MasterManager() : nullptr;
+  TiPlotMasterManager* master = Master();
   TiPlotDataCursorManager* cursors = master ? master->DataCursorManager() : nullptr;
   const bool down = CursorButtonDown();
   if (cursors)
@@ -288,7 +290,7 @@ void TiPlotToolBar::DoMouseHover(const TiPlotMouseData& mouse, TiPlotHintData& h
 }
 
 void TiPlotToolBar::DoGotFocus() {
-  TiPlotMasterManager* master = Owner() ? Owner()->MasterManager() : nullptr;
+  TiPlotMasterManager* master = Master();
   if (master && master->ToolBarManager())
     for (TiPlotObject* other : std::vector<TiPlotObject*>(master->ToolBarManager()->Items()))
       if (other != this && other->Focused()) other->SetFocused(false);

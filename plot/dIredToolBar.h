@@ -10,6 +10,7 @@
 // Everything the buttons start outside the object model goes through Chart
 // (see iToolBarChart.h).
 #pragma once
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "plot/iToolBarChart.h"
 #include "plot/iToolBarImageList.h"
 
+class TiPlotMasterManager;
 class TiPlotToolBar;
 
 class TiPlotToolBarButton : public TiPlotButton {
@@ -143,6 +145,7 @@ class TiPlotToolBar : public TiPlotLayoutObject {
   void ButtonChanged();
 
  private:
+  TiPlotMasterManager* Master() const;  // null without an owner
   bool Shown(TiPlotToolBarButtonType type) const { return ButtonOf(type).Visible(); }
   void Show(std::initializer_list<TiPlotToolBarButtonType> types, bool value);
   void AddButton(std::unique_ptr<TiPlotToolBarButton> button);
