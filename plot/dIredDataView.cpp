@@ -16,7 +16,6 @@ TPenStyle PenStyleOf(TiPlotGridLineStyle style) {
   return style == ipglsDash ? psDash : style == ipglsDot ? psDot : psSolid;
 }
 
-constexpr TiPlotCursorId kDragCursor = -12;  // the classic drag cursor id
 
 bool IsAll(const std::string& name) { return SameText(name, "<ALL>"); }
 
@@ -311,7 +310,7 @@ bool TiPlotDataView::MouseWheel(int delta, TiPlotShiftState shift, TPoint positi
 
 TiPlotCursorId TiPlotDataView::GetMouseCursor(TPoint) {
   switch (MouseMode()) {
-    case mmZoomBox: return kDragCursor;
+    case mmZoomBox: return crDrag;
     case mmAxesControl: return crHandPoint;
     default: return crDefault;
   }

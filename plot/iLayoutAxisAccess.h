@@ -72,15 +72,30 @@ struct GridPen {
   TiPlotGridLineStyle Style = ipglsSolid;
 };
 
+// The axis draws with the line styles of the plot, whose first three values
+// are the grid's solid, dash and dot.
 template <class A>
 void DrawGridLines(A& axis, TCanvas* canvas, const TRect& rect, const GridPen& minor, const GridPen& major,
                    bool showMinors, bool showMajors) {
+  const auto minorStyle = static_cast<TiPlotLineStyle>(minor.Style);
+  const auto majorStyle = static_cast<TiPlotLineStyle>(major.Style);
   if constexpr (requires {
-                  axis.DrawGridLines(canvas, rect, minor.Width, major.Width, minor.Color, major.Color, minor.Style,
-                                     major.Style, showMinors, showMajors);
+                  axis.DrawGridLines(canvas, rect, minor.Width, major.Width, minor.Color, major.Color, minorStyle,
+                                     majorStyle, showMinors, showMajors);
                 })
-    axis.DrawGridLines(canvas, rect, minor.Width, major.Width, minor.Color, major.Color, minor.Style, major.Style,
+    axis.DrawGridLines(canvas, rect, minor.Width, major.Width, minor.Color, major.Color, minorStyle, majorStyle,
                        showMinors, showMajors);
+}
+
+// Ticks and labels for this canvas.
+template <class A>
+void GenerateTicks(A& axis, TCanvas* canvas) {
+  if constexpr (requires { axis.GenerateTicks(canvas); }) axis.GenerateTicks(canvas);
+}
+
+template <class A>
+void SetTrackingEnabled(A& axis, bool value) {
+  if constexpr (requires { axis.SetTrackingEnabled(value); }) axis.SetTrackingEnabled(value);
 }
 
 }  // namespace layout_axis

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Control.h"
+
 enum TiPlotLineStyle : uint8_t { iplsSolid, iplsDash, iplsDot, iplsDashDot, iplsDashDotDot };
 
 enum TiPlotMarkerStyle : uint8_t {
@@ -41,6 +43,6 @@ struct TiPlotHintData {
   std::string Text;
 };
 
-// Pointer shapes, by the classic cursor ids.
+// Pointer shapes, by the classic cursor ids of the drawing layer's TCursor
+// (crDefault, crHandPoint, crDrag, ...).
 using TiPlotCursorId = int;
-constexpr TiPlotCursorId crDefault = 0, crHandPoint = -21;

@@ -1,0 +1,374 @@
+// TiPlotComponent: the control that hosts a whole chart. It owns the master
+// manager and through it every plot object, gives indexed access to them,
+// paints them in a fixed order each time the base asks, routes the mouse,
+// the keyboard and hints to the object under the pointer, and offers the
+// chart-wide operations. TiPlot (dIred) and TiXYPlot (iXYPlot) add only
+// their construction.
+//
+// Paint order: background, data view 0's background, the draw list inside
+// data view 0 (filled limit bands, grid, other limits, cartesian axes,
+// channels, annotations; sorted by Layer, later objects of one key first),
+// then border, axes, labels, toolbars, data cursors, legends, tables, hint.
+// Nothing is drawn without a toolbar, a legend and a data view.
+//
+// GUI thread only.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "components/iCustomComponent.h"
+#include "plot/dIredAxis.h"
+#include "plot/dIredDataView.h"
+#include "plot/dIredMasterManager.h"
+
+class TiPlotToolBar;
+class TiPlotLegend;
+class TiPlotTable;
+class TiPlotChannelCustom;
+class TiPlotDataCursor;
+class TiPlotLimit;
+class TiPlotLabel;
+class TiPlotAnnotation;
+class TiPlotComponent;
+
+// A limit that draws as a band with a fill is drawn below the grid.
+class TiPlotFilledBand {
+ public:
+  virtual ~TiPlotFilledBand() = default;
+  virtual bool DrawsFilledBand() const = 0;
+};
+
+enum TiFillDirection : uint8_t {
+  ifdTopBottom, ifdBottomTop, ifdLeftRight, ifdRightLeft, ifdTopLeftBottomRight, ifdBottomRightTopLeft,
+  ifdBottomLeftTopRight, ifdTopRightBottomLeft, ifdRectangleOut, ifdRectangleIn, ifdCircleOut, ifdCircleIn
+};
+enum TiPlotEditorFormStyle : uint8_t { ipfsModal, ipfsStayOnTop };
+enum TiPlotExportFormat : uint8_t { ipefMetaFile, ipefBitmap, ipefJPEG };
+enum TiPlotDataFileColumnSeparator : uint8_t { ipdfcsTab, ipdfcsComma };
+enum TiPlotDataFileFormat : uint8_t { ipdffText, ipdffCompactInterval };
+enum TPrinterOrientation : uint8_t { poPortrait, poLandscape };
+
+// Chart events name the object by its index in its own manager.
+using TiPlotIndexEvent = std::function<void(TiPlotComponent* sender, int index)>;
+using TiPlotPopupEvent = std::function<void(TiPlotComponent* sender, int index, bool& cancel)>;
+using TiPlotDataPointEvent = std::function<void(TiPlotComponent* sender, int channel, int point)>;
+using TiPlotValueChangeEvent =
+    std::function<void(TiPlotComponent* sender, int index, double oldValue, double newValue)>;
+using TiPlotZoomBoxEvent = std::function<void(TiPlotComponent* sender, const TRect& rect, bool& cancel)>;
+
+// The kinds chart events are raised for.
+enum TiPlotEventKind : uint8_t {
+  ipekXAxis, ipekYAxis, ipekDataView, ipekLegend, ipekChannel, ipekLimit, ipekDataCursor, ipekAnnotation,
+  ipekCount, ipekNone = ipekCount
+};
+
+class TiPlotComponent : public TiCustomComponent,
+                        public TiPlotOwner,
+                        public TiPlotDataViewHost,
+                        public TiPlotAxisOwner {
+ public:
+  TiPlotComponent();
+  ~TiPlotComponent() override;
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassInfo() const override { return StaticClass(); }
+
+  TiPlotMasterManager* MasterManager() override { return Master_.get(); }
+  TiPlotLayoutManager* LayoutManager() const { return Master_->LayoutManager(); }
+
+  // ---- object access (indexes 0-based; out of range: the list's error) ----
+  int ToolBarCount() const;
+  TiPlotToolBar* ToolBar(int index) const;
+  int AddToolBar() { return Added(Master_->AddToolBar()); }
+  void DeleteToolBar(int index);
+  void RemoveAllToolBars();
+  int LegendCount() const;
+  TiPlotLegend* Legend(int index) const;
+  int AddLegend() { return Added(Master_->AddLegend()); }
+  void DeleteLegend(int index);
+  void RemoveAllLegends();
+  int TableCount() const;
+  TiPlotTable* Table(int index) const;
+  int AddTable() { return Added(Master_->AddTable()); }
+  void DeleteTable(int index);
+  void RemoveAllTables();
+  int XAxisCount() const;
+  TiPlotXAxis* XAxis(int index) const;
+  int AddXAxis() { return Added(Master_->AddXAxis()); }
+  void DeleteXAxis(int index);
+  void RemoveAllXAxes();
+  int YAxisCount() const;
+  TiPlotYAxis* YAxis(int index) const;
+  int AddYAxis() { return Added(Master_->AddYAxis()); }
+  void DeleteYAxis(int index);
+  void RemoveAllYAxes();
+  int ChannelCount() const;
+  TiPlotChannelCustom* ChannelCustom(int index) const;
+  int AddChannel() { return Added(Master_->AddChannel()); }
+  void DeleteChannel(int index);
+  void RemoveAllChannels();
+  int DataViewCount() const;
+  TiPlotDataView* DataView(int index) const;
+  int AddDataView() { return Added(Master_->AddDataView()); }
+  void DeleteDataView(int index);
+  void RemoveAllDataViews();
+  int DataCursorCount() const;
+  TiPlotDataCursor* DataCursor(int index) const;
+  int AddDataCursor() { return Added(Master_->AddDataCursor()); }
+  void DeleteDataCursor(int index);
+  void RemoveAllDataCursors();
+  int LimitCount() const;
+  TiPlotLimit* Limit(int index) const;
+  int AddLimit() { return Added(Master_->AddLimit()); }
+  void DeleteLimit(int index);
+  void RemoveAllLimits();
+  int LabelCount() const;
+  TiPlotLabel* Label(int index) const;
+  int AddLabel() { return Added(Master_->AddLabel()); }
+  // Label 0 is the title: "Label Index 0 can not be Deleted (Resevered for Title)".
+  void DeleteLabel(int index);
+  void RemoveAllLabels();  // leaves label 0
+  int AnnotationCount() const;
+  TiPlotAnnotation* Annotation(int index) const;
+  int AddAnnotation();  // with the annotation defaults
+  void DeleteAnnotation(int index);
+  void RemoveAllAnnotations();
+
+  TiPlotChannelCustom* FindChannel(const std::string& name) const;
+  TiPlotXAxis* FindXAxis(const std::string& name) const;
+  TiPlotYAxis* FindYAxis(const std::string& name) const;
+
+  // ---- chart-wide operations ----
+  void PauseAll() override;  // TrackingEnabled false on every x, then every y axis
+  void ResumeAll();
+  void ClearAllData();
+  bool SelectModeActive() override;
+  void SetSelectMode(bool on);
+  bool ZoomBoxModeActive() override;
+  bool AxisMultiSelect() override { return AxisMultiSelect_; }
+  void AddOccupiedRect(const TRect& rect) { Occupied_.push_back(rect); }
+  // False when `rect` meets a recorded rectangle or, once one is recorded,
+  // leaves data view 0; otherwise records it.
+  bool TryOccupyRect(const TRect& rect);
+  char DataFileColumnSeparatorChar() const { return DataFileColumnSeparator_ == ipdfcsTab ? '\t' : ','; }
+
+  // ---- published properties ----
+  int DataViewZHorz() const;
+  void SetDataViewZHorz(int value);
+  int DataViewZVert() const;
+  void SetDataViewZVert(int value);
+  bool XYAxesReverse() const { return Master_->XYAxesReverse(); }
+  void SetXYAxesReverse(bool value);
+  bool UserCanEditObjects() const { return Master_->EditAllowed(); }
+  void SetUserCanEditObjects(bool value);
+  bool UserCanAddRemoveChannels() const { return UserCanAddRemoveChannels_; }
+  void SetUserCanAddRemoveChannels(bool value) { UserCanAddRemoveChannels_ = value; }
+  int OuterMargin(int side) const { return OuterMargins_[side]; }  // left, top, right, bottom
+  void SetOuterMargin(int side, int value) { SetAndInvalidate(OuterMargins_[side], value); }
+  int HintsPause() const { return HintsPause_; }
+  void SetHintsPause(int value) { HintsPause_ = value; }
+  int HintsHidePause() const { return HintsHidePause_; }
+  void SetHintsHidePause(int value) { HintsHidePause_ = value; }
+  bool HintsShow() const { return HintsShow_; }
+  void SetHintsShow(bool value) { HintsShow_ = value; }
+  const TFont& HintsFont() const { return HintsFont_; }
+  void SetHintsFont(const TFont& value) { HintsFont_ = value; }
+  TiPlotEditorFormStyle EditorFormStyle() const { return EditorFormStyle_; }
+  void SetEditorFormStyle(TiPlotEditorFormStyle value) { EditorFormStyle_ = value; }
+  TiPlotExportFormat CopyToClipBoardFormat() const { return CopyFormat_; }
+  void SetCopyToClipBoardFormat(TiPlotExportFormat value) { CopyFormat_ = value; }
+  TPrinterOrientation PrintOrientation() const { return PrintOrientation_; }
+  void SetPrintOrientation(TPrinterOrientation value) { PrintOrientation_ = value; }
+  double PrintMargin(int side) const { return PrintMargins_[side]; }
+  void SetPrintMargin(int side, double value) { PrintMargins_[side] = value; }
+  bool PrintShowDialog() const { return PrintShowDialog_; }
+  void SetPrintShowDialog(bool value) { PrintShowDialog_ = value; }
+  const std::string& PrintDocumentName() const { return PrintDocumentName_; }
+  void SetPrintDocumentName(const std::string& value) { PrintDocumentName_ = value; }
+  const std::string& PrinterName() const { return PrinterName_; }
+  void SetPrinterName(const std::string& value) { PrinterName_ = value; }
+  // Views of label 0; without a label the getters give false, empty, the
+  // control's font and 0, and the setters do nothing.
+  bool TitleVisible() const;
+  void SetTitleVisible(bool value);
+  std::string TitleText() const;
+  void SetTitleText(const std::string& value);
+  TFont TitleFont() const;
+  void SetTitleFont(const TFont& value);
+  double TitleMargin() const;
+  void SetTitleMargin(double value);
+  const TFont& AnnotationDefaultFont() const { return AnnotationFont_; }
+  void SetAnnotationDefaultFont(const TFont& value) { AnnotationFont_ = value; }
+  TBrushStyle AnnotationDefaultBrushStlye() const { return AnnotationBrushStyle_; }
+  void SetAnnotationDefaultBrushStlye(TBrushStyle value) { AnnotationBrushStyle_ = value; }
+  TColor AnnotationDefaultBrushColor() const { return AnnotationBrushColor_; }
+  void SetAnnotationDefaultBrushColor(TColor value) { AnnotationBrushColor_ = value; }
+  TPenStyle AnnotationDefaultPenStlye() const { return AnnotationPenStyle_; }
+  void SetAnnotationDefaultPenStlye(TPenStyle value) { AnnotationPenStyle_ = value; }
+  TColor AnnotationDefaultPenColor() const { return AnnotationPenColor_; }
+  void SetAnnotationDefaultPenColor(TColor value) { AnnotationPenColor_ = value; }
+  int AnnotationDefaultPenWidth() const { return AnnotationPenWidth_; }
+  void SetAnnotationDefaultPenWidth(int value) { AnnotationPenWidth_ = value; }
+  bool ClipAnnotationsToAxes() const { return ClipAnnotationsToAxes_; }
+  void SetClipAnnotationsToAxes(bool value) { SetAndInvalidate(ClipAnnotationsToAxes_, value); }
+  bool BackGroundGradientEnabled() const { return GradientEnabled_; }
+  void SetBackGroundGradientEnabled(bool value) { SetAndInvalidate(GradientEnabled_, value); }
+  TiFillDirection BackGroundGradientDirection() const { return GradientDirection_; }
+  void SetBackGroundGradientDirection(TiFillDirection value) { SetAndInvalidate(GradientDirection_, value); }
+  TColor BackGroundGradientStartColor() const { return GradientStart_; }
+  void SetBackGroundGradientStartColor(TColor value) { SetAndInvalidate(GradientStart_, value); }
+  TColor BackGroundGradientStopColor() const { return GradientStop_; }
+  void SetBackGroundGradientStopColor(TColor value) { SetAndInvalidate(GradientStop_, value); }
+  TiPlotDataFileColumnSeparator DataFileColumnSeparator() const { return DataFileColumnSeparator_; }
+  void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator value) { DataFileColumnSeparator_ = value; }
+  TiPlotDataFileFormat DataFileFormat() const { return DataFileFormat_; }
+  void SetDataFileFormat(TiPlotDataFileFormat value) { DataFileFormat_ = value; }
+  bool Loading() const { return Loading_; }
+
+  // ---- painting ----
+  void PaintTo(TCanvas& canvas) override;
+  // The draw list of the last paint: key and object, in drawing order.
+  const std::vector<std::pair<std::string, TiPlotObject*>>& DrawList() const { return DrawList_; }
+  bool HintShowing() const { return HintShowing_; }
+  const TiPlotHintData& Hint() const { return Hint_; }
+
+  // ---- stored description ----
+  // The plot's published properties, "DataViewZHorz", "DataViewZVert" and
+  // the managers' collections in their fixed order.
+  std::string WriteDescription() const;
+  // Reads a description written by WriteDescription; the objects it holds
+  // replace the plot's. Events are dropped while it runs.
+  void ReadDescription(const std::string& text);
+
+  // ---- events ----
+  TiPlotIndexEvent OnMouseDown[ipekCount], OnMouseMove[ipekCount], OnMouseUp[ipekCount];
+  TiPlotIndexEvent OnClick[ipekCount], OnDblClick[ipekCount];
+  TiPlotIndexEvent OnGotFocus[ipekCount], OnLostFocus[ipekCount];
+  TiPlotPopupEvent OnPopupMenu[ipekCount];
+  TiPlotDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
+  TiPlotValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange;
+  TiPlotZoomBoxEvent OnBeforeZoomBox;
+  std::function<void(TiPlotComponent* sender, int index)> OnDataCursorChange;
+  // Test hook: the platform's popup menu.
+  std::function<void(TiPopupMenu& menu, int screenX, int screenY)> OnShowPopupMenu;
+
+  // ---- TiPlotOwner, TiPlotDataViewHost, TiPlotAxisOwner ----
+  std::string Translate(const std::string& text) override;
+  bool ObjectPopupAllowed(TiPlotObject* object) override;
+  void ShowPopupMenu(TiPopupMenu& menu, int screenX, int screenY) override;
+  void ObjectMouseDown(TiPlotObject* object, const TiPlotMouseData& mouse) override;
+  void ObjectMouseMove(TiPlotObject* object, const TiPlotMouseData& mouse) override;
+  void ObjectClick(TiPlotObject* object, const TiPlotMouseData& mouse) override;
+  void ObjectGotFocus(TiPlotObject* object) override;
+  void ObjectLostFocus(TiPlotObject* object) override;
+  bool BeforeZoomBox(const TRect& rect) override;
+  void DataViewClick(TiPlotObject* view) override;
+  bool AxisReportsSuspended() const override { return Loading_; }
+  void AxisMinChange(TiPlotAxis* axis, double oldValue, double newValue) override;
+  void AxisSpanChange(TiPlotAxis* axis, double oldValue, double newValue) override;
+  std::vector<TRect>* OccupiedRects() override { return &Occupied_; }
+
+  // The mouse as the control receives it (also used by tests).
+  void PlotMouseDown(TiPlotMouseButton button, TiPlotShiftState shift, int x, int y);
+  void PlotMouseMove(TiPlotShiftState shift, int x, int y);
+  void PlotMouseUp(TiPlotMouseButton button, TiPlotShiftState shift, int x, int y);
+  void PlotDoubleClick() { DblClickPending_ = true; }
+  bool PlotMouseWheel(int delta, TiPlotShiftState shift, TPoint position);
+  void PlotKeyDown(int& key, TiPlotShiftState shift);
+  void HintTimerExpired();
+  void HideHint();
+  void MouseCaptureLost();
+  TiPlotObject* HitTest(int x, int y);
+
+ protected:
+  void iMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void iMouseMove(TShiftState shift, int x, int y) override;
+  void iMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void iDoubleClick() override { PlotDoubleClick(); }
+  bool iMouseWheel(TShiftState shift, int delta, TPoint position) override;
+  void iKeyDown(uint16_t& key, TShiftState shift) override;
+  // Builds a chart's default objects with the layout manager disabled.
+  template <class F>
+  void BuildWithLayoutDisabled(F&& build);
+
+ private:
+  int Added(int index) {
+    InvalidateChange();
+    return index;
+  }
+  void ForgetObject(TiObject* object);
+  void WireObject(TiObject* object);
+  TiPlotEventKind KindOf(const TiPlotObject* object) const;
+  int IndexOf(const TiPlotObject* object) const;
+  void Fire(const TiPlotIndexEvent* events, const TiPlotObject* object);
+  TiPlotMouseData MouseRecord(int x, int y, TiPlotShiftState shift) const;
+  void HandShiftState(TiPlotShiftState shift);
+  TiPlotObject* HitPass(int pass, const TiPlotMouseData& mouse);
+  void Layout(TCanvas& canvas, TiPlotDataView* view);
+  void PaintBackground(TCanvas& canvas);
+  void BuildDrawList(TiPlotDataView* view);
+  void DrawListEntries(TCanvas& canvas, TiPlotDataView* view);
+  void DrawFrameObjects(TCanvas& canvas);
+  void DrawHint(TCanvas& canvas);
+  void AddToDrawList(TiPlotObject* object, char kind);
+  void ReadExtraAndManagers(class TiPlotStreamReader& reader);
+
+  std::unique_ptr<TiPlotMasterManager> Master_;
+  TiPopupMenu Popup_;
+  std::vector<TRect> Occupied_;
+  std::vector<std::pair<std::string, TiPlotObject*>> DrawList_;
+
+  bool UserCanAddRemoveChannels_ = false;
+  int OuterMargins_[4] = {5, 5, 5, 5};
+  int HintsPause_ = 500, HintsHidePause_ = 2500;
+  bool HintsShow_ = true;
+  TFont HintsFont_;
+  TiPlotEditorFormStyle EditorFormStyle_ = ipfsModal;
+  TiPlotExportFormat CopyFormat_ = ipefMetaFile;
+  TPrinterOrientation PrintOrientation_ = poLandscape;
+  double PrintMargins_[4] = {1, 1, 1, 1};
+  bool PrintShowDialog_ = true;
+  std::string PrintDocumentName_ = "Untitled";
+  std::string PrinterName_;
+  TFont AnnotationFont_;
+  TBrushStyle AnnotationBrushStyle_ = bsSolid;
+  TColor AnnotationBrushColor_ = clWhite;
+  TPenStyle AnnotationPenStyle_ = psSolid;
+  TColor AnnotationPenColor_ = clWhite;
+  int AnnotationPenWidth_ = 1;
+  bool ClipAnnotationsToAxes_ = true;
+  bool GradientEnabled_ = false;
+  TiFillDirection GradientDirection_ = ifdTopBottom;
+  TColor GradientStart_ = clBlue, GradientStop_ = clBlack;
+  TiPlotDataFileColumnSeparator DataFileColumnSeparator_ = ipdfcsTab;
+  TiPlotDataFileFormat DataFileFormat_ = ipdffText;
+  bool Loading_ = false;
+
+  // Pointer state.
+  TiPlotObject* Pressed_ = nullptr;
+  TiPlotObject* Hovered_ = nullptr;
+  TiPlotObject* LastReleased_ = nullptr;
+  bool ButtonDown_ = false;
+  bool AxisMultiSelect_ = false;
+  bool DblClickPending_ = false;
+  bool SuppressNextHint_ = false;
+  bool HintShowing_ = false;
+  bool HintDrawn_ = false;
+  bool Forwarding_ = false;
+  TiPlotShiftState Shift_ = 0;
+  TiPlotHintData Hint_;
+};
+
+template <class F>
+void TiPlotComponent::BuildWithLayoutDisabled(F&& build) {
+  LayoutManager()->SetEnabled(false);
+  try {
+    build();
+  } catch (...) {
+    LayoutManager()->SetEnabled(true);
+    throw;
+  }
+  LayoutManager()->SetEnabled(true);
+}

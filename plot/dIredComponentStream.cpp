@@ -1,0 +1,156 @@
+// The plot's published properties and its stored description: the
+// properties, "DataViewZHorz" and "DataViewZVert", then one collection per
+// manager in a fixed order.
+#include "components/iFont.h"
+#include "platform/Exception.h"
+#include "plot/dIredComponent.h"
+#include "plot/dIredLabel.h"
+#include "plot/dIredToolBar.h"
+#include "plot/iPlotStream.h"
+
+namespace {
+
+using P = TiPlotComponent;
+
+template <int Side>
+void AddMargins(TClassBuilder<P>& b) {
+  static const char* const kOuter[] = {"OuterMarginLeft", "OuterMarginTop", "OuterMarginRight", "OuterMarginBottom"};
+  static const char* const kPrint[] = {"PrintMarginLeft", "PrintMarginTop", "PrintMarginRight", "PrintMarginBottom"};
+  b.Integer(kOuter[Side], [](const P& p) { return p.OuterMargin(Side); },
+            [](P& p, int v) { p.SetOuterMargin(Side, v); });
+  b.Float(kPrint[Side], [](const P& p) { return p.PrintMargin(Side); },
+          [](P& p, double v) { p.SetPrintMargin(Side, v); });
+  if constexpr (Side < 3) AddMargins<Side + 1>(b);
+}
+
+TClassInfo BuildClass() {
+  TClassBuilder<P> b("TiPlotComponent");
+  b.Inherits<TiCustomComponent>()
+      .Color("BackGroundColor", &P::BackGroundColor, &P::SetBackGroundColor)
+      .Enum("BorderStyle", &P::BorderStyle, &P::SetBorderStyle, {"ibsNone", "ibsRaised", "ibsLowered"})
+      .Bool("XYAxesReverse", &P::XYAxesReverse, &P::SetXYAxesReverse)
+      .Bool("UserCanEditObjects", &P::UserCanEditObjects, &P::SetUserCanEditObjects)
+      .Bool("UserCanAddRemoveChannels", &P::UserCanAddRemoveChannels, &P::SetUserCanAddRemoveChannels);
+  AddMargins<0>(b);
+  b.Enum("PrintOrientation", &P::PrintOrientation, &P::SetPrintOrientation, {"poPortrait", "poLandscape"})
+      .Bool("PrintShowDialog", &P::PrintShowDialog, &P::SetPrintShowDialog)
+      .String("PrintDocumentName", &P::PrintDocumentName, &P::SetPrintDocumentName)
+      .String("PrinterName", &P::PrinterName, &P::SetPrinterName)
+      .Integer("HintsPause", &P::HintsPause, &P::SetHintsPause)
+      .Integer("HintsHidePause", &P::HintsHidePause, &P::SetHintsHidePause)
+      .Bool("HintsShow", &P::HintsShow, &P::SetHintsShow)
+      .Value("HintsFont", &P::HintsFont, &P::SetHintsFont, FontClassInfo())
+      .Enum("EditorFormStyle", &P::EditorFormStyle, &P::SetEditorFormStyle, {"ipfsModal", "ipfsStayOnTop"})
+      .Enum("CopyToClipBoardFormat", &P::CopyToClipBoardFormat, &P::SetCopyToClipBoardFormat,
+            {"ipefMetaFile", "ipefBitmap", "ipefJPEG"})
+      .Bool("TitleVisible", &P::TitleVisible, &P::SetTitleVisible)
+      .String("TitleText", &P::TitleText, &P::SetTitleText)
+      .Value("TitleFont", &P::TitleFont, &P::SetTitleFont, FontClassInfo())
+      .Float("TitleMargin", &P::TitleMargin, &P::SetTitleMargin)
+      .Value("AnnotationDefaultFont", &P::AnnotationDefaultFont, &P::SetAnnotationDefaultFont, FontClassInfo())
+      .Enum("AnnotationDefaultBrushStlye", &P::AnnotationDefaultBrushStlye, &P::SetAnnotationDefaultBrushStlye,
+            {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
+             "bsDiagCross"})
+      .Color("AnnotationDefaultBrushColor", &P::AnnotationDefaultBrushColor, &P::SetAnnotationDefaultBrushColor)
+      .Enum("AnnotationDefaultPenStlye", &P::AnnotationDefaultPenStlye, &P::SetAnnotationDefaultPenStlye,
+            {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"})
+      .Color("AnnotationDefaultPenColor", &P::AnnotationDefaultPenColor, &P::SetAnnotationDefaultPenColor)
+      .Integer("AnnotationDefaultPenWidth", &P::AnnotationDefaultPenWidth, &P::SetAnnotationDefaultPenWidth)
+      .Bool("ClipAnnotationsToAxes", &P::ClipAnnotationsToAxes, &P::SetClipAnnotationsToAxes)
+      .Bool("BackGroundGradientEnabled", &P::BackGroundGradientEnabled, &P::SetBackGroundGradientEnabled)
+      .Enum("BackGroundGradientDirection", &P::BackGroundGradientDirection, &P::SetBackGroundGradientDirection,
+            {"ifdTopBottom", "ifdBottomTop", "ifdLeftRight", "ifdRightLeft", "ifdTopLeftBottomRight",
+             "ifdBottomRightTopLeft", "ifdBottomLeftTopRight", "ifdTopRightBottomLeft", "ifdRectangleOut",
+             "ifdRectangleIn", "ifdCircleOut", "ifdCircleIn"})
+      .Color("BackGroundGradientStartColor", &P::BackGroundGradientStartColor,
+             &P::SetBackGroundGradientStartColor)
+      .Color("BackGroundGradientStopColor", &P::BackGroundGradientStopColor, &P::SetBackGroundGradientStopColor)
+      .Enum("DataFileColumnSeparator", &P::DataFileColumnSeparator, &P::SetDataFileColumnSeparator,
+            {"ipdfcsTab", "ipdfcsComma"})
+      .Enum("DataFileFormat", &P::DataFileFormat, &P::SetDataFileFormat, {"ipdffText", "ipdffCompactInterval"});
+  return b.Build();
+}
+
+// The managers in the order the description holds them.
+std::vector<std::pair<const char*, TiPlotObjectManagerCustom*>> Managers(TiPlotMasterManager& m) {
+  return {{"ToolBarManager", m.ToolBarManager()},     {"LegendManager", m.LegendManager()},
+          {"TableManager", m.TableManager()},         {"XAxisManager", m.XAxisManager()},
+          {"YAxisManager", m.YAxisManager()},         {"ChannelManager", m.ChannelManager()},
+          {"DataViewManager", m.DataViewManager()},   {"DataCursorManager", m.DataCursorManager()},
+          {"LimitManager", m.LimitManager()},         {"LabelManager", m.LabelManager()}};
+}
+
+}  // namespace
+
+const TClassInfo& TiPlotComponent::StaticClass() {
+  static const TClassInfo info = BuildClass();
+  return info;
+}
+
+std::string TiPlotComponent::WriteDescription() const {
+  TiPlotStreamWriter writer;
+  writer.WriteProperties(Reflect(*this));
+  writer.WriteProperty("DataViewZHorz", std::to_string(DataViewZHorz()));
+  writer.WriteProperty("DataViewZVert", std::to_string(DataViewZVert()));
+  for (auto [name, manager] : Managers(*Master_)) {
+    writer.WriteName(name);
+    manager->WriteToStream(writer);
+  }
+  return writer.Text();
+}
+
+void TiPlotComponent::ReadDescription(const std::string& text) {
+  TiPlotStreamReader reader(text);
+  Loading_ = true;
+  LayoutManager()->SetEnabled(false);
+  BeginUpdate();
+  try {
+    ReadExtraAndManagers(reader);
+  } catch (...) {
+    Loading_ = false;
+    LayoutManager()->SetEnabled(true);
+    EndUpdate();
+    throw;
+  }
+  // Toolbar and title must not share a lane.
+  if (ToolBarCount() > 0 && LabelCount() > 0 && ToolBar(0)->Horizontal() == Label(0)->Horizontal() &&
+      ToolBar(0)->ZOrder() == Label(0)->ZOrder())
+    ToolBar(0)->SetZOrder(ToolBar(0)->ZOrder() + 1);
+  Loading_ = false;
+  LayoutManager()->SetEnabled(true);
+  EndUpdate();
+}
+
+// Plain property lines go to the plot (the two lane numbers to the layout
+// entries); collections to the manager of that name; unknown ones are
+// skipped.
+void TiPlotComponent::ReadExtraAndManagers(TiPlotStreamReader& reader) {
+  std::vector<std::pair<std::string, std::string>> properties;
+  while (!reader.AtEnd()) {
+    if (reader.NextIsCollection()) {
+      const std::string name = reader.NextName();
+      TiPlotObjectManagerCustom* target = nullptr;
+      for (auto [managerName, manager] : Managers(*Master_))
+        if (SameText(name, managerName)) target = manager;
+      if (target)
+        target->ReadFromStream(reader);
+      else
+        reader.SkipValue();
+      continue;
+    }
+    std::string name, value;
+    reader.ReadProperty(name, value);
+    if (SameText(name, "DataViewZHorz"))
+      SetDataViewZHorz(std::stoi(value));
+    else if (SameText(name, "DataViewZVert"))
+      SetDataViewZVert(std::stoi(value));
+    else
+      properties.emplace_back(name, value);
+  }
+  // Title views and the like need the objects, so plain properties go last.
+  for (const auto& [name, value] : properties) {
+    WithProperty(Reflect(*this), name, true, [&](TObjectRef holder, const TPropInfo& property) {
+      if (property.Kind != pkObject && property.Writable()) SetStreamValueText(holder, property, value);
+    });
+  }
+}
