@@ -43,8 +43,7 @@ TiPlotAxis::~TiPlotAxis() = default;
 
 TiPlotXAxis::TiPlotXAxis(const TiPlotObjectHooks& hooks) : TiPlotAxis(hooks) {
   const TiPlotAxisOwner* owner = dynamic_cast<TiPlotAxisOwner*>(hooks.Owner);
-  SetTrackingStyle(!owner || owner->ScrollingXAxes() ? iptsScrollSmooth : iptsScaleMinMax);
-  SetTrackingAlignFirstStyle(ipafsAuto);
+  SetTrackingDefaults(!owner || owner->ScrollingXAxes() ? iptsScrollSmooth : iptsScaleMinMax, ipafsAuto);
 }
 
 TiPlotYAxis::TiPlotYAxis(const TiPlotObjectHooks& hooks) : TiPlotAxis(hooks) {}

@@ -295,6 +295,11 @@ class TiPlotAxis : public TiPlotLayoutObject {
   int GetEndOverhang(TCanvas* canvas) override;
 
  protected:
+  // Constructor defaults of a kind, stored without notification.
+  void SetTrackingDefaults(TiPlotTrackingStyle style, TiPlotTrackingAlignFirstStyle align) {
+    Tracking_.Style = style;
+    Tracking_.AlignFirst = align;
+  }
   // The report interface of the owner, or null.
   TiPlotAxisOwner* AxisOwner() const;
   // Every other axis of the same orientation, for MasterUIInput.

@@ -152,9 +152,9 @@ int TiPlotAxis::LabelSlots(TCanvas* canvas) {
 void TiPlotAxis::GenerateTicks(TCanvas* canvas) {
   MonthMode_ = YearMode_ = false;
   CalcScaleRect(canvas);
-  TFontScope scope(canvas, LabelsFont_);
-  const int slots = LabelSlots(canvas);  // measured with the previous labels
   Ticks_.clear();
+  TFontScope scope(canvas, LabelsFont_);
+  const int slots = LabelSlots(canvas);
   TiTickRequest request;
   request.Min = Min();
   request.Span = Span();

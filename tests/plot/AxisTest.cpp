@@ -348,3 +348,19 @@ TEST_F(AxisTest, ReferencesAreLookedUpByNameAndFollowRenames) {
   delete y;
   EXPECT_EQ(x->GetCartesianRefAxis(), nullptr);
 }
+
+namespace {
+class TXYPlot : public TAxisPlot {
+ public:
+  bool ScrollingXAxes() const override { return false; }
+};
+}  // namespace
+
+TEST(AxisKinds, XAxesOfAnXYPlotScaleLikeYAxes) {
+  TXYPlot plot;
+  const int changes = plot.changes;
+  TiPlotXAxis* x = plot.AddX();
+  EXPECT_EQ(x->TrackingStyle(), iptsScaleMinMax);
+  EXPECT_EQ(x->TrackingAlignFirstStyle(), ipafsAuto);
+  EXPECT_GE(plot.changes, changes);
+}
