@@ -1,0 +1,339 @@
+#include <gtest/gtest.h>
+
+#include "platform/Bitmap.h"
+#include "platform/Exception.h"
+#include "plot/dIred.h"
+#include "plot/dIredChannel.h"
+#include "plot/dIredDataCursor.h"
+#include "plot/dIredLabel.h"
+#include "plot/dIredLegend.h"
+#include "plot/dIredLimit.h"
+#include "plot/dIredToolBar.h"
+#include "plot/iXYPlot.h"
+
+namespace {
+
+constexpr TColor kUnpainted = 0xFF00FF;
+
+// The plot drawn once into a bitmap of its size, so that every object has
+// its rectangle.
+struct Chart {
+  TiPlot plot;
+  TBitmap bitmap;
+  explicit Chart(int width = 786, int height = 600) : bitmap(width, height) {
+    plot.SetBounds(0, 0, width, height);
+    Paint();
+  }
+  void Paint() {
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = kUnpainted;
+    canvas.FillRect(Rect(0, 0, bitmap.Width(), bitmap.Height()));
+    plot.PaintTo(canvas);
+  }
+  bool Painted() { return bitmap.Canvas().Pixel(bitmap.Width() / 2, bitmap.Height() / 2) != kUnpainted; }
+  TPoint Centre(const TiPlotLayoutObject* o) const {
+    const TRect& r = o->GetRect();
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+};
+
+class BandLimit : public TiPlotLimit, public TiPlotFilledBand {
+ public:
+  BandLimit(const TiPlotObjectHooks& hooks, bool band) : TiPlotLimit(hooks), band_(band) {}
+  bool DrawsFilledBand() const override { return band_; }
+
+ private:
+  bool band_;
+};
+
+// A channel that is always ready to draw, whatever its axes offer.
+class ReadyChannel : public TiPlotChannel {
+ public:
+  using TiPlotChannel::TiPlotChannel;
+  void PrepareDraw() override { TiPlotObject::PrepareDraw(); }
+};
+
+// Replaces the plot's channels by `count` ready ones.
+void ReadyChannels(TiPlot& plot, int count) {
+  plot.RemoveAllChannels();
+  for (int i = 0; i < count; ++i) (new ReadyChannel(plot.MasterManager()->Hooks()))->Inserted();
+}
+
+std::vector<TiPlotObject*> DrawOrder(const TiPlotComponent& plot) {
+  std::vector<TiPlotObject*> order;
+  for (const auto& entry : plot.DrawList()) order.push_back(entry.second);
+  return order;
+}
+
+template <class T>
+int PositionOf(const std::vector<TiPlotObject*>& order, T* object) {
+  auto it = std::find(order.begin(), order.end(), static_cast<TiPlotObject*>(object));
+  return it == order.end() ? -1 : static_cast<int>(it - order.begin());
+}
+
+TEST(PlotFrame, StripChartStartsWithTheDefaultObjects) {
+  TiPlot plot;
+  EXPECT_EQ(plot.Width(), 500);
+  EXPECT_EQ(plot.Height(), 200);
+  EXPECT_EQ(plot.BackGroundColor(), clBlack);
+  EXPECT_EQ(plot.BorderStyle(), ibsLowered);
+  EXPECT_TRUE(plot.AutoFrameRate());
+  EXPECT_EQ(plot.ToolBarCount(), 1);
+  EXPECT_EQ(plot.LegendCount(), 1);
+  EXPECT_EQ(plot.XAxis(0)->Name(), "X-Axis 1");
+  EXPECT_EQ(plot.YAxis(0)->Name(), "Y-Axis 1");
+  EXPECT_EQ(plot.Channel(0)->Name(), "Channel 1");
+  EXPECT_EQ(plot.DataView(0)->Name(), "Data View 1");
+  EXPECT_EQ(plot.DataCursorCount(), 1);
+  ASSERT_EQ(plot.LabelCount(), 1);
+  EXPECT_EQ(plot.Label(0)->Name(), "Title");
+  EXPECT_EQ(plot.TitleText(), "Untitled");
+  EXPECT_EQ(plot.ToolBar(0)->ZOrder(), 3);
+  EXPECT_EQ(plot.Label(0)->ZOrder(), 2);
+  EXPECT_EQ(plot.Legend(0)->ZOrder(), 2);
+  EXPECT_EQ(plot.DataViewZHorz(), 1);
+  EXPECT_EQ(plot.FindXAxis("x-axis 1"), plot.XAxis(0));
+  EXPECT_EQ(plot.FindChannel("nothing"), nullptr);
+  EXPECT_TRUE(plot.LayoutManager()->Enabled());
+  EXPECT_FALSE(plot.UpdateLocked());
+}
+
+TEST(PlotFrame, XYPlotMakesXYChannels) {
+  TiXYPlot plot;
+  EXPECT_EQ(plot.ChannelCount(), 1);
+  EXPECT_EQ(plot.ChannelCustom(0)->ClassName(), "TiXYPlotChannel");
+}
+
+TEST(PlotFrame, NothingIsDrawnWithoutToolBarLegendOrDataView) {
+  for (int missing = 0; missing < 3; ++missing) {
+    Chart c(300, 200);
+    ASSERT_TRUE(c.Painted());
+    if (missing == 0) c.plot.RemoveAllToolBars();
+    if (missing == 1) c.plot.DeleteLegend(0);
+    if (missing == 2) c.plot.RemoveAllDataViews();
+    c.Paint();
+    EXPECT_FALSE(c.Painted()) << missing;
+    c.plot.PlotMouseMove(0, 150, 100);  // still answers the mouse
+    if (missing == 0) c.plot.AddToolBar();
+    if (missing == 1) c.plot.AddLegend();
+    if (missing == 2) c.plot.AddDataView();
+    c.Paint();
+    EXPECT_TRUE(c.Painted()) << missing;
+  }
+}
+
+TEST(PlotFrame, TheTitleLabelCannotBeDeleted) {
+  TiPlot plot;
+  plot.AddLabel();
+  plot.AddLabel();
+  ASSERT_EQ(plot.LabelCount(), 3);
+  plot.RemoveAllLabels();
+  ASSERT_EQ(plot.LabelCount(), 1);
+  EXPECT_EQ(plot.Label(0)->Name(), "Title");
+  try {
+    plot.DeleteLabel(0);
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "Label Index 0 can not be Deleted (Resevered for Title)");
+  }
+  EXPECT_EQ(plot.LabelCount(), 1);
+}
+
+TEST(PlotFrame, TitleViewsFollowLabelZero) {
+  TiPlot plot;
+  plot.SetTitleText("Sensor");
+  plot.SetTitleMargin(0.5);
+  EXPECT_EQ(plot.Label(0)->Caption(), "Sensor");
+  EXPECT_EQ(plot.Label(0)->MarginBottom(), 0.5);
+  plot.MasterManager()->LabelManager()->Clear();
+  EXPECT_EQ(plot.TitleText(), "");
+  EXPECT_FALSE(plot.TitleVisible());
+  plot.SetTitleText("ignored");  // no label: nothing happens
+  EXPECT_EQ(plot.LabelCount(), 0);
+}
+
+TEST(PlotFrame, LaterChannelOfALayerIsDrawnFirst) {
+  Chart c;
+  ReadyChannels(c.plot, 2);
+  c.Paint();
+  auto order = DrawOrder(c.plot);
+  const int first = PositionOf(order, c.plot.Channel(0)), second = PositionOf(order, c.plot.Channel(1));
+  ASSERT_GE(first, 0);
+  ASSERT_GE(second, 0);
+  EXPECT_LT(second, first);  // channel 0 ends on top
+  c.plot.Channel(1)->SetLayer(101);
+  c.Paint();
+  order = DrawOrder(c.plot);
+  EXPECT_GT(PositionOf(order, c.plot.Channel(1)), PositionOf(order, c.plot.Channel(0)));
+  EXPECT_EQ(c.plot.DrawList().back().first, "000101F");
+}
+
+TEST(PlotFrame, FilledBandGoesBelowTheGridAndLineLimitAboveIt) {
+  Chart c;
+  auto* hooks = c.plot.MasterManager();
+  auto* band = new BandLimit(hooks->Hooks(), true);
+  band->Inserted();
+  auto* line = new BandLimit(hooks->Hooks(), false);
+  line->Inserted();
+  ReadyChannels(c.plot, 1);
+  c.Paint();
+  const auto order = DrawOrder(c.plot);
+  const int grid = PositionOf(order, c.plot.DataView(0));
+  EXPECT_LT(PositionOf(order, band), grid);
+  EXPECT_GT(PositionOf(order, line), grid);
+  EXPECT_LT(PositionOf(order, line), PositionOf(order, c.plot.Channel(0)));
+}
+
+TEST(PlotFrame, OccupiedRectanglesRefuseOverlapsAndLeavingTheDataView) {
+  Chart c;
+  const TRect view = c.plot.DataView(0)->GetRect();
+  const TRect inside = Rect(view.Left + 1, view.Top + 1, view.Left + 11, view.Top + 11);
+  EXPECT_TRUE(c.plot.TryOccupyRect(Rect(0, 0, 5, 5)));  // the first may lie anywhere
+  EXPECT_TRUE(c.plot.TryOccupyRect(inside));
+  EXPECT_FALSE(c.plot.TryOccupyRect(Rect(view.Left + 5, view.Top + 5, view.Left + 15, view.Top + 15)));
+  EXPECT_FALSE(c.plot.TryOccupyRect(Rect(view.Right - 5, view.Top + 50, view.Right + 5, view.Top + 60)));
+  c.Paint();  // cleared by each paint
+  EXPECT_TRUE(c.plot.TryOccupyRect(Rect(view.Left + 5, view.Top + 5, view.Left + 15, view.Top + 15)));
+}
+
+TEST(PlotFrame, LoadingSeparatesToolBarFromTitleLane) {
+  TiPlot source;
+  source.LayoutManager()->SetEnabled(false);
+  source.ToolBar(0)->SetZOrder(2);
+  source.LayoutManager()->SetEnabled(true);
+  source.SetTitleText("Stored");
+  const std::string text = source.WriteDescription();
+  TiPlot target;
+  target.ReadDescription(text);
+  EXPECT_EQ(target.Label(0)->ZOrder(), 2);
+  EXPECT_EQ(target.ToolBar(0)->ZOrder(), 3);
+  EXPECT_EQ(target.TitleText(), "Stored");
+  EXPECT_EQ(target.XAxisCount(), 1);
+  EXPECT_TRUE(target.LayoutManager()->Enabled());
+  EXPECT_FALSE(target.Loading());
+}
+
+TEST(PlotFrame, EventsAreDroppedWhileLoading) {
+  TiPlot source;
+  const std::string text = source.WriteDescription();
+  TiPlot target;
+  int events = 0;
+  target.OnXAxisMinChange = [&](TiPlotComponent*, int, double, double) { ++events; };
+  target.OnXAxisSpanChange = [&](TiPlotComponent*, int, double, double) { ++events; };
+  target.ReadDescription(text);
+  EXPECT_EQ(events, 0);
+  target.XAxis(0)->SetMin(5);
+  EXPECT_EQ(events, 1);
+}
+
+// ---- mouse routing ---------------------------------------------------------
+
+TEST(PlotFrame, ClickOnTheDataViewFocusesItAndReportsItsIndex) {
+  Chart c;
+  int clicked = -1, doubleClicked = -1;
+  c.plot.OnClick[ipekDataView] = [&](TiPlotComponent*, int index) { clicked = index; };
+  c.plot.OnDblClick[ipekDataView] = [&](TiPlotComponent*, int index) { doubleClicked = index; };
+  const TPoint p = c.Centre(c.plot.DataView(0));
+  c.plot.PlotMouseDown(ipmbLeft, 0, p.X, p.Y);
+  EXPECT_TRUE(c.plot.DataView(0)->Focused());
+  c.plot.PlotMouseUp(ipmbLeft, 0, p.X, p.Y);
+  EXPECT_EQ(clicked, 0);
+  c.plot.PlotMouseDown(ipmbLeft, 0, p.X, p.Y);
+  c.plot.PlotDoubleClick();
+  c.plot.PlotMouseUp(ipmbLeft, 0, p.X, p.Y);
+  EXPECT_EQ(doubleClicked, 0);
+}
+
+TEST(PlotFrame, ShiftAndCtrlSelectAxesTogether) {
+  Chart c;
+  c.plot.AddYAxis();
+  c.Paint();
+  TiPlotYAxis* first = c.plot.YAxis(0);
+  TiPlotYAxis* second = c.plot.YAxis(1);
+  const TPoint a = c.Centre(first), b = c.Centre(second);
+  ASSERT_EQ(c.plot.HitTest(a.X, a.Y), first);
+  int downIndex = -1;
+  c.plot.OnMouseDown[ipekYAxis] = [&](TiPlotComponent*, int index) { downIndex = index; };
+  c.plot.PlotMouseDown(ipmbLeft, 0, a.X, a.Y);
+  c.plot.PlotMouseUp(ipmbLeft, 0, a.X, a.Y);
+  EXPECT_TRUE(first->Focused());
+  c.plot.PlotMouseDown(ipmbLeft, ShiftBit(ipssShift), b.X, b.Y);
+  EXPECT_TRUE(c.plot.AxisMultiSelect());
+  c.plot.PlotMouseUp(ipmbLeft, ShiftBit(ipssShift), b.X, b.Y);
+  EXPECT_FALSE(c.plot.AxisMultiSelect());
+  EXPECT_TRUE(first->Focused());
+  EXPECT_TRUE(second->Focused());
+  EXPECT_EQ(downIndex, 1);
+  c.plot.PlotMouseDown(ipmbLeft, ShiftBit(ipssCtrl), a.X, a.Y);  // Ctrl toggles an axis
+  c.plot.PlotMouseUp(ipmbLeft, ShiftBit(ipssCtrl), a.X, a.Y);
+  EXPECT_FALSE(first->Focused());
+  EXPECT_TRUE(second->Focused());
+  c.plot.PlotMouseDown(ipmbLeft, 0, 1, 1);  // nothing there: every focus goes
+  EXPECT_FALSE(second->Focused());
+}
+
+TEST(PlotFrame, RightClickOpensTheObjectsMenuUnlessCancelled) {
+  Chart c;
+  std::vector<std::string> captions;
+  c.plot.OnShowPopupMenu = [&](TiPopupMenu& menu, int, int) {
+    for (auto& item : menu.Items) captions.push_back(item->Caption);
+  };
+  const TPoint p = c.Centre(c.plot.YAxis(0));
+  c.plot.PlotMouseDown(ipmbRight, 0, p.X, p.Y);
+  c.plot.PlotMouseUp(ipmbRight, 0, p.X, p.Y);
+  EXPECT_NE(std::find(captions.begin(), captions.end(), "Edit..."), captions.end());
+  captions.clear();
+  c.plot.OnPopupMenu[ipekYAxis] = [](TiPlotComponent*, int, bool& cancel) { cancel = true; };
+  c.plot.PlotMouseDown(ipmbRight, 0, p.X, p.Y);
+  c.plot.PlotMouseUp(ipmbRight, 0, p.X, p.Y);
+  EXPECT_TRUE(captions.empty());
+}
+
+TEST(PlotFrame, RemovedObjectIsForgottenByThePointerState) {
+  Chart c;
+  c.plot.AddYAxis();
+  c.Paint();
+  const TPoint p = c.Centre(c.plot.YAxis(1));
+  c.plot.PlotMouseDown(ipmbLeft, 0, p.X, p.Y);
+  c.plot.DeleteYAxis(1);
+  c.plot.PlotMouseUp(ipmbLeft, 0, p.X, p.Y);  // must not reach the freed axis
+  c.plot.PlotMouseMove(0, p.X, p.Y);
+  SUCCEED();
+}
+
+// ---- hints -----------------------------------------------------------------
+
+TEST(PlotFrame, HintTimerStartsOnRestAndNeverWithAButtonHeld) {
+  Chart c;
+  const TPoint p = c.Centre(c.plot.YAxis(0));
+  c.plot.PlotMouseMove(0, p.X, p.Y);
+  const bool axisHasHint = !c.plot.Hint().Text.empty();
+  EXPECT_EQ(c.plot.TimerRunning(), axisHasHint);
+  c.plot.HideHint();
+  EXPECT_FALSE(c.plot.TimerRunning());
+  c.plot.PlotMouseDown(ipmbRight, 0, p.X, p.Y);
+  c.plot.PlotMouseMove(ShiftBit(ipssRight), p.X, p.Y + 1);
+  EXPECT_FALSE(c.plot.TimerRunning());
+  c.plot.PlotMouseUp(ipmbRight, 0, p.X, p.Y);
+}
+
+TEST(PlotFrame, HintShowsOnExpiryAndHidesOnTheNext) {
+  Chart c;
+  c.plot.HintTimerExpired();
+  EXPECT_TRUE(c.plot.HintShowing());
+  EXPECT_TRUE(c.plot.TimerRunning());  // the hide pause
+  c.plot.HintTimerExpired();
+  EXPECT_FALSE(c.plot.HintShowing());
+  EXPECT_FALSE(c.plot.TimerRunning());
+}
+
+TEST(PlotFrame, LostCaptureSuppressesTheNextHint) {
+  Chart c;
+  c.plot.MouseCaptureLost();
+  const TPoint p = c.Centre(c.plot.YAxis(0));
+  c.plot.PlotMouseMove(0, p.X, p.Y);
+  EXPECT_FALSE(c.plot.TimerRunning());
+}
+
+}  // namespace
