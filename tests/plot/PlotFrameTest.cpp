@@ -227,6 +227,37 @@ TEST(PlotFrame, EventsAreDroppedWhileLoading) {
   EXPECT_EQ(events, 1);
 }
 
+TEST(PlotFrame, GridLinesFallOnTheTickPixelsOfBothAxes) {
+  Chart c;
+  const TColor grid = 0x12C434;
+  c.plot.DataView(0)->SetGridLineColor(grid);
+  c.plot.DataView(0)->SetGridLineShowXMinors(true);
+  c.Paint();
+  TCanvas& canvas = c.bitmap.Canvas();
+  const TRect view = c.plot.DataView(0)->GetRect();
+  int checked = 0;
+  auto check = [&](const TiPlotAxis& axis, bool horizontal) {
+    for (int i = 0; i < axis.TickCount(); ++i) {
+      const TiPlotTickObject& tick = axis.Tick(i);
+      // X minors are switched on above, y minors are off by default.
+      if (!tick.Visible || (!horizontal && tick.Kind != 0)) continue;
+      const bool inside = horizontal ? tick.Pixel > view.Left && tick.Pixel < view.Right
+                                     : tick.Pixel > view.Top && tick.Pixel < view.Bottom;
+      if (!inside) continue;
+      // Across the middle of the view, away from the other axis's lines.
+      const int across = horizontal ? (view.Top + view.Bottom) / 2 + 1 : (view.Left + view.Right) / 2 + 1;
+      const TColor at = horizontal ? canvas.Pixel(tick.Pixel, across) : canvas.Pixel(across, tick.Pixel);
+      EXPECT_EQ(at, grid) << (horizontal ? "x" : "y") << " tick " << i << " at " << tick.Pixel;
+      ++checked;
+    }
+  };
+  check(*c.plot.XAxis(0), true);
+  check(*c.plot.YAxis(0), false);
+  EXPECT_GE(checked, 4);
+  // Between two lines the background shows.
+  EXPECT_NE(canvas.Pixel(view.Left + 2, view.Top + 2), grid);
+}
+
 // ---- mouse routing ---------------------------------------------------------
 
 TEST(PlotFrame, ClickOnTheDataViewFocusesItAndReportsItsIndex) {
