@@ -1,5 +1,10 @@
 #include "plot/dIredChannel.h"
 
+#include "plot/dIredDataNullList.h"
+#include "plot/dIredDataView.h"
+#include "plot/dIredMasterManager.h"
+#include "plot/iTraceReduction.h"
+#include "plot/iTraceStyles.h"
 #include "plot/iVisibleRange.h"
 
 TiPlotChannel::TiPlotChannel(const TiPlotObjectHooks& hooks)
@@ -16,6 +21,25 @@ const TClassInfo& TiPlotChannel::StaticClass() {
                 {"iopcxvsOPCServerTimeStamp", "iopcxvsSystemTimeStamp", "iopcxvsElapsedTime",
                  "iopcxvsElapsedSeconds"})
           .Default(iopcxvsOPCServerTimeStamp)
+          .Bool("FastDrawEnabled", &C::FastDrawEnabled, &C::SetFastDrawEnabled).Default(1)
+          .Enum("InterpolationStyle", &C::InterpolationStyle, &C::SetInterpolationStyle,
+                {"ipistStraightLine", "ipistCubicSpline", "ipistPolynomial", "ipistRational", "ipistDifferential",
+                 "ipistDifferentialTerminated"})
+          .Default(ipistStraightLine)
+          .Bool("FillEnabled", &C::FillEnabled, &C::SetFillEnabled).Default(0)
+          .Float("FillReference", &C::FillReference, &C::SetFillReference).DefaultFloat(0)
+          .Enum("FillStyle", &C::FillStyle, &C::SetFillStyle,
+                {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
+                 "bsDiagCross"})
+          .Default(bsSolid)
+          .Color("FillColor", &C::FillColor, &C::SetFillColor).Default(0)
+          .Bool("FillUseChannelColor", &C::FillUseChannelColor, &C::SetFillUseChannelColor).Default(1)
+          .Bool("DigitalEnabled", &C::DigitalEnabled, &C::SetDigitalEnabled).Default(0)
+          .Enum("DigitalReferenceStyle", &C::DigitalReferenceStyle, &C::SetDigitalReferenceStyle,
+                {"ipdrScale", "ipdrPercent"})
+          .Default(ipdrScale)
+          .Float("DigitalReferenceLow", &C::DigitalReferenceLow, &C::SetDigitalReferenceLow).DefaultFloat(10)
+          .Float("DigitalReferenceHigh", &C::DigitalReferenceHigh, &C::SetDigitalReferenceHigh).DefaultFloat(90)
           .Build();
   return info;
 }
@@ -94,4 +118,97 @@ double TiPlotChannel::GetFitYMin() {
   for (int i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i)
     if (IsValidPoint(i)) result = std::min(result, GetYMinWithMarker(i));
   return result;
+}
+
+// ---- Drawing ----------------------------------------------------------------
+
+void TiPlotChannel::PrepareDraw() {
+  SetReady(false);
+  TiPlotChannelScale* x = XScale();
+  TiPlotChannelScale* y = YScale();
+  if (!x || !y || !Visible() || Count() == 0) return;
+  RecomputeVisibleRange();
+  const bool stepStyle =
+      InterpolationStyle_ == ipistDifferential || InterpolationStyle_ == ipistDifferentialTerminated;
+  if ((FirstVisibleIndex() == -1 || LastVisibleIndex() == -1) && !stepStyle) return;
+  if (DigitalReferenceStyle_ == ipdrPercent) {
+    DigitalHighPixel_ = y->ValueToPixel(y->Min() + y->Span() * DigitalReferenceHigh_ / 100);
+    DigitalLowPixel_ = y->ValueToPixel(y->Min() + y->Span() * DigitalReferenceLow_ / 100);
+  } else {
+    DigitalHighPixel_ = y->ValueToPixel(DigitalReferenceHigh_);
+    DigitalLowPixel_ = y->ValueToPixel(DigitalReferenceLow_);
+  }
+  const int pMin = x->ValueToPixel(x->Min()), pMax = x->ValueToPixel(x->Max());
+  PixelCache_.Reset(std::min(pMin, pMax), std::max(pMin, pMax));
+  SetReady(true);
+}
+
+TRect TiPlotChannel::DataViewRect() {
+  TiPlotMasterManager* master = Owner() ? Owner()->MasterManager() : nullptr;
+  TiPlotDataViewManager* views = master ? master->DataViewManager() : nullptr;
+  if (!views || !views->HasItems()) return {};
+  return views->DataView(0)->GetRect();
+}
+
+void TiPlotChannel::Draw(TCanvas* canvas, TColor) {
+  if (!canvas) return;
+  try {
+    DrawStraightLineFill(canvas, XYAxesReverse());
+    DrawTrace(canvas, XYAxesReverse());
+    DrawMarkers(canvas, XYAxesReverse());
+  } catch (...) {
+    // A bad frame of one channel (an interpolation error, a list index)
+    // must not keep the rest of the chart from drawing.
+  }
+}
+
+void TiPlotChannel::DrawStraightLineFill(TCanvas* canvas, bool axesSwapped) {
+  if (!UsesFill() || InterpolationStyle_ != ipistStraightLine || DigitalEnabled_) return;
+  TiPlotChannelScale* x = XScale();
+  TiPlotChannelScale* y = YScale();
+  if (!x || !y) return;
+  canvas->Brush = TBrush{TraceFillColor(), FillStyle_};
+  canvas->Pen = TPen{TraceFillColor(), 0, psClear};
+  TiPlotTraceDrawer drawer(*canvas, *x, *y, axesSwapped);
+  DrawStraightFill(DataList(), FirstVisibleIndex(), LastVisibleIndex(), drawer, FillReference_);
+}
+
+void TiPlotChannel::DrawTrace(TCanvas* canvas, bool axesSwapped) {
+  TiPlotChannelScale* x = XScale();
+  TiPlotChannelScale* y = YScale();
+  if (!TraceVisible() || !canvas || !x || !y) return;
+  const TPen pen = TracePen(Color(), TraceLineStyle(), TraceLineWidth());
+  canvas->Pen = pen;
+  canvas->Brush.Style = bsClear;
+  TiPlotTraceDrawer drawer(*canvas, *x, *y, axesSwapped, DataViewRect());
+  TiPlotTraceFill fill;
+  fill.Enabled = UsesFill();
+  fill.Reference = FillReference_;
+  fill.Pen = TPen{TraceFillColor(), 0, psSolid};
+  fill.Brush = TBrush{TraceFillColor(), FillStyle_};
+  const int first = FirstVisibleIndex(), last = LastVisibleIndex();
+
+  if (DigitalEnabled_) {
+    const TiPlotDigitalLevels levels{DigitalReferenceHigh_, DigitalReferenceLow_, DigitalReferenceStyle_ == ipdrPercent};
+    DrawDigitalTrace(DataList(), first, last, drawer, levels, fill);
+    return;
+  }
+  switch (InterpolationStyle_) {
+    case ipistStraightLine:
+      if (!FastDrawEnabled_) {
+        DrawPointTrace(DataList(), first, last, drawer);
+      } else if (auto* standard = dynamic_cast<TiPlotDataNullList*>(&DataList())) {
+        DrawReducedTrace(*standard, first, last, drawer);  // the common list, without virtual reads
+      } else {
+        DrawReducedTrace(DataList(), first, last, drawer);
+      }
+      break;
+    case ipistCubicSpline: DrawCurveTrace(DataList(), ipckCubicSpline, drawer, PixelCache_, pen, fill); break;
+    case ipistPolynomial: DrawCurveTrace(DataList(), ipckPolynomial, drawer, PixelCache_, pen, fill); break;
+    case ipistRational: DrawCurveTrace(DataList(), ipckRational, drawer, PixelCache_, pen, fill); break;
+    case ipistDifferential:
+    case ipistDifferentialTerminated:
+      DrawStepTrace(DataList(), first, last, drawer, InterpolationStyle_ == ipistDifferentialTerminated, pen, fill);
+      break;
+  }
 }

@@ -4,11 +4,20 @@
 #pragma once
 #include "platform/Clock.h"
 #include "plot/dIredChannelCustom.h"
+#include "plot/iPixelCache.h"
 
 // Where a value from the OPC item takes its X from.
 enum TiPlotOPCXValueSource : uint8_t {
   iopcxvsOPCServerTimeStamp, iopcxvsSystemTimeStamp, iopcxvsElapsedTime, iopcxvsElapsedSeconds
 };
+
+// How consecutive points are joined.
+enum TiPlotInterpolationStyle : uint8_t {
+  ipistStraightLine, ipistCubicSpline, ipistPolynomial, ipistRational, ipistDifferential,
+  ipistDifferentialTerminated
+};
+// Whether the digital reference levels are Y values or data-view percentages.
+enum TiPlotDigitalReferenceStyle : uint8_t { ipdrScale, ipdrPercent };
 
 class TiPlotChannel : public TiPlotChannelCustom {
  public:
@@ -41,11 +50,72 @@ class TiPlotChannel : public TiPlotChannelCustom {
 
   void OPCNewData(const TiPlotOPCValue& value, double serverTimeStamp) override;
 
+  // ---- Drawing properties -------------------------------------------------
+  bool FastDrawEnabled() const { return FastDrawEnabled_; }  // per-pixel-column reduction
+  void SetFastDrawEnabled(bool value) { SetProperty(FastDrawEnabled_, value); }
+  TiPlotInterpolationStyle InterpolationStyle() const { return InterpolationStyle_; }
+  void SetInterpolationStyle(TiPlotInterpolationStyle value) { SetProperty(InterpolationStyle_, value); }
+  bool FillEnabled() const { return FillEnabled_; }
+  void SetFillEnabled(bool value) { SetProperty(FillEnabled_, value); }
+  double FillReference() const { return FillReference_; }  // the Y the fill reaches to
+  void SetFillReference(double value) { SetProperty(FillReference_, value); }
+  TBrushStyle FillStyle() const { return FillStyle_; }  // bsClear: no straight-line fill
+  void SetFillStyle(TBrushStyle value) { SetProperty(FillStyle_, value); }
+  TColor FillColor() const { return FillColor_; }  // used unless FillUseChannelColor
+  void SetFillColor(TColor value) { SetProperty(FillColor_, value); }
+  bool FillUseChannelColor() const { return FillUseChannelColor_; }
+  void SetFillUseChannelColor(bool value) { SetProperty(FillUseChannelColor_, value); }
+  bool DigitalEnabled() const { return DigitalEnabled_; }
+  void SetDigitalEnabled(bool value) { SetProperty(DigitalEnabled_, value); }
+  TiPlotDigitalReferenceStyle DigitalReferenceStyle() const { return DigitalReferenceStyle_; }
+  void SetDigitalReferenceStyle(TiPlotDigitalReferenceStyle value) { SetProperty(DigitalReferenceStyle_, value); }
+  double DigitalReferenceLow() const { return DigitalReferenceLow_; }  // level of Y = 0
+  void SetDigitalReferenceLow(double value) { SetProperty(DigitalReferenceLow_, value); }
+  double DigitalReferenceHigh() const { return DigitalReferenceHigh_; }  // level of any other Y
+  void SetDigitalReferenceHigh(double value) { SetProperty(DigitalReferenceHigh_, value); }
+
+  // ---- Drawing ------------------------------------------------------------
+  // Visible range, direction, digital levels and an emptied pixel cache;
+  // ready when both axes exist, the channel is visible and has points in
+  // view (the step styles draw with none in view).
+  void PrepareDraw() override;
+  // Fill, trace and markers; an error while drawing skips the rest of this
+  // channel's frame and is not passed on.
+  void Draw(TCanvas* canvas, TColor backGroundColor) override;
+  void DrawTrace(TCanvas* canvas, bool axesSwapped) override;
+  // Raises "Pixel List XPixel out of Range" outside PixelFirst..PixelLast.
+  void SetPixelValue(int pixelX, double value) { PixelCache_.SetPixelValue(pixelX, value); }
+  const TiPlotPixelCache& PixelCache() const { return PixelCache_; }
+  int PixelFirst() const { return PixelCache_.PixelFirst(); }
+  int PixelLast() const { return PixelCache_.PixelLast(); }
+  int DigitalHighPixel() const { return DigitalHighPixel_; }
+  int DigitalLowPixel() const { return DigitalLowPixel_; }
+
+ protected:
+  // The data view's rectangle, for levels given in percent.
+  virtual TRect DataViewRect();
+
  private:
+  void DrawStraightLineFill(TCanvas* canvas, bool axesSwapped);
+  TColor TraceFillColor() const { return FillUseChannelColor_ ? Color() : FillColor_; }
+  bool UsesFill() const { return FillEnabled_ && FillStyle_ != bsClear; }
+
   bool CanFit();
   void RecomputeVisibleRange();
 
   TiPlotOPCXValueSource OPCXValueSource_ = iopcxvsOPCServerTimeStamp;
   platform::TDateTime StartTime_;
   bool Ascending_ = true;
+  TiPlotPixelCache PixelCache_;
+  int DigitalHighPixel_ = 0, DigitalLowPixel_ = 0;
+  bool FastDrawEnabled_ = true;
+  TiPlotInterpolationStyle InterpolationStyle_ = ipistStraightLine;
+  bool FillEnabled_ = false;
+  double FillReference_ = 0;
+  TBrushStyle FillStyle_ = bsSolid;
+  TColor FillColor_ = 0;
+  bool FillUseChannelColor_ = true;
+  bool DigitalEnabled_ = false;
+  TiPlotDigitalReferenceStyle DigitalReferenceStyle_ = ipdrScale;
+  double DigitalReferenceLow_ = 10, DigitalReferenceHigh_ = 90;
 };

@@ -1,5 +1,6 @@
 #include "plot/iTraceDrawer.h"
 
+#include <cstdlib>
 #include <utility>
 
 #include "platform/Rounding.h"
@@ -92,12 +93,24 @@ void TiPlotTraceDrawer::DrawSegment(bool percent, double x1, double y1, double x
   const TPoint a = ToPixel(s.X1, s.Y1, percent);
   TPoint b = ToPixel(s.X2, s.Y2, percent);
   if (includeEnd) {
-    // One pixel further along the main direction, so the end pixel is drawn.
-    const int dx = b.X - a.X, dy = b.Y - a.Y;
-    const bool alongX = (dx < 0 ? -dx : dx) > (dy < 0 ? -dy : dy);
-    if (alongX) b.X += dx > 0 ? 1 : -1;
-    else b.Y += dy < 0 ? -1 : 1;
+    DrawWhole(a, b);
+    return;
   }
+  Canvas.MoveTo(a.X, a.Y);
+  Canvas.LineTo(b.X, b.Y);
+}
+
+// Both ends drawn: the line is drawn from its top (left) end, one pixel
+// past the other, so neither the left-out last pixel nor the direction of
+// travel costs an end pixel.
+void TiPlotTraceDrawer::DrawWhole(TPoint a, TPoint b) {
+  const int dx = b.X - a.X, dy = b.Y - a.Y;
+  const bool alongX = std::abs(dx) > std::abs(dy);
+  if (alongX ? dx < 0 : dy < 0) std::swap(a, b);
+  if (alongX)
+    ++b.X;
+  else
+    ++b.Y;
   Canvas.MoveTo(a.X, a.Y);
   Canvas.LineTo(b.X, b.Y);
 }

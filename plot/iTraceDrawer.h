@@ -50,4 +50,7 @@ class TiPlotTraceDrawer {
   const TiPlotChannelScale& YAxis;
   const bool Swapped;
   const TRect DataView;
+
+ private:
+  void DrawWhole(TPoint a, TPoint b);
 };

@@ -42,3 +42,19 @@ double TiXYPlotChannel::GetFitYMax() {
 double TiXYPlotChannel::GetFitYMin() {
   return Extreme(TiPlotChannelStatistics::NoMin, [this](int i) { return GetYMinWithMarker(i); }, Less);
 }
+
+void TiXYPlotChannel::PrepareDraw() {
+  CalcFirstVisibleIndex();
+  CalcLastVisibleIndex();
+  SetReady(XScale() && YScale() && Visible() && Count() > 0 && FirstVisibleIndex() >= 0 && LastVisibleIndex() >= 0);
+}
+
+void TiXYPlotChannel::Draw(TCanvas* canvas, TColor) {
+  if (!canvas) return;
+  try {
+    DrawTrace(canvas, XYAxesReverse());
+    DrawMarkers(canvas, XYAxesReverse());
+  } catch (...) {
+    // One channel's bad frame must not stop the chart's drawing.
+  }
+}

@@ -17,6 +17,11 @@ class TiXYPlotChannel : public TiPlotChannelCustom {
   double GetFitYMax() override;
   double GetFitYMin() override;
 
+  // Ready with both axes, visible, and points; every point is in range.
+  void PrepareDraw() override;
+  // Trace and markers; an error while drawing skips the rest of the frame.
+  void Draw(TCanvas* canvas, TColor backGroundColor) override;
+
  private:
   // The extreme of pick(index) over the valid points, starting at `start`.
   template <class Pick, class Better>

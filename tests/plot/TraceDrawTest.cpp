@@ -1,0 +1,395 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <set>
+#include <utility>
+
+#include "platform/Bitmap.h"
+#include "platform/Canvas.h"
+#include "platform/Exception.h"
+#include "plot/dIredChannel.h"
+#include "plot/dIredDataView.h"
+#include "plot/iCurveFit.h"
+#include "plot/iTraceDrawer.h"
+#include "ChannelTestAxes.h"
+#include "PlotTestSupport.h"
+
+namespace {
+
+std::string MessageOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const Exception& e) {
+    return e.Message;
+  }
+  return "(no exception)";
+}
+
+// A strip chart whose axes map 0..100 onto pixels 0..100 (y upwards) and a
+// black channel on it.
+struct TChart {
+  TTestPlot plot;
+  TTestXAxis* x;
+  TTestYAxis* y;
+  TiPlotChannel* ch;
+  TChart() {
+    x = new TTestXAxis(plot.master->Hooks());
+    x->Inserted();
+    y = new TTestYAxis(plot.master->Hooks());
+    y->Inserted();
+    plot.master->AddChannel();
+    ch = static_cast<TiPlotChannel*>(plot.master->ChannelManager()->Channel(0));
+    ch->SetColor(clBlack);
+    ch->SetXAxisTrackingEnabled(false);
+    ch->SetYAxisTrackingEnabled(false);
+  }
+  void Add(std::initializer_list<std::pair<double, double>> points) {
+    for (auto [px, py] : points) ch->AddXY(px, py);
+  }
+};
+
+using TInk = std::set<std::pair<int, int>>;
+
+TInk InkOf(const TBitmap& b) {
+  TInk ink;
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x)
+      if (b.Pixel(x, y) != clWhite) ink.insert({x, y});
+  return ink;
+}
+
+TInk Render(TChart& c, int width = 101, int height = 101) {
+  TBitmap b(width, height);
+  c.ch->PrepareDraw();
+  if (c.ch->Ready()) c.ch->Draw(&b.Canvas(), clWhite);
+  return InkOf(b);
+}
+
+bool Has(const TInk& ink, int x, int y) { return ink.count({x, y}) != 0; }
+
+}  // namespace
+
+// ---- Visible range ----------------------------------------------------------
+
+TEST(TraceVisibleRange, IncludesTheNearestPointBeyondEachEdgeButNotPastAnExactHit) {
+  TChart c;
+  for (int i = 0; i <= 100; ++i) c.ch->AddXY(i, 0);
+  c.x->min = 10.5;
+  c.x->span = 9;
+  c.ch->PrepareDraw();
+  EXPECT_EQ(c.ch->FirstVisibleIndex(), 10);
+  EXPECT_EQ(c.ch->LastVisibleIndex(), 20);
+  c.x->min = 10;
+  c.x->span = 10;
+  c.ch->PrepareDraw();
+  EXPECT_EQ(c.ch->FirstVisibleIndex(), 10);
+  EXPECT_EQ(c.ch->LastVisibleIndex(), 20);
+  c.x->min = 500;  // everything to the left: the last point stays in range
+  c.ch->PrepareDraw();
+  EXPECT_EQ(c.ch->FirstVisibleIndex(), 100);
+  EXPECT_EQ(c.ch->LastVisibleIndex(), 100);
+}
+
+TEST(TraceVisibleRange, DescendingDataIsSearchedTheOtherWay) {
+  TChart c;
+  for (int i = 100; i >= 0; --i) c.ch->AddXY(i, 0);
+  c.x->min = 10.5;
+  c.x->span = 9;
+  c.ch->PrepareDraw();
+  EXPECT_FALSE(c.ch->Ascending());
+  EXPECT_EQ(c.ch->GetX(c.ch->FirstVisibleIndex()), 20);
+  EXPECT_EQ(c.ch->GetX(c.ch->LastVisibleIndex()), 10);
+
+  TChart two;
+  two.Add({{5, 0}, {3, 0}});
+  two.ch->PrepareDraw();
+  EXPECT_TRUE(two.ch->Ascending());  // two points do not decide
+}
+
+TEST(TracePrepareDraw, NeedsBothAxesVisibilityAndPointsInView) {
+  TChart c;
+  c.ch->PrepareDraw();
+  EXPECT_FALSE(c.ch->Ready());
+  c.Add({{10, 10}, {20, 20}});
+  c.ch->PrepareDraw();
+  EXPECT_TRUE(c.ch->Ready());
+  EXPECT_EQ(c.ch->PixelFirst(), 0);
+  EXPECT_EQ(c.ch->PixelLast(), 100);
+  EXPECT_EQ(c.ch->DigitalHighPixel(), 10);
+  EXPECT_EQ(c.ch->DigitalLowPixel(), 90);
+  c.ch->SetVisible(false);
+  c.ch->PrepareDraw();
+  EXPECT_FALSE(c.ch->Ready());
+  c.ch->SetVisible(true);
+  c.ch->SetYAxisName("");
+  c.ch->PrepareDraw();
+  EXPECT_FALSE(c.ch->Ready());
+}
+
+// ---- Clipping ---------------------------------------------------------------
+
+TEST(TraceClipping, SegmentsAreCutAtTheAxisRanges) {
+  TLinearScale x, y;
+  x.span = 5;
+  TiPlotClippedSegment s = ClipSegment(x, y, false, 10, 0, -10, 0);
+  ASSERT_TRUE(s.Visible);
+  EXPECT_EQ(s.X1, 0);
+  EXPECT_EQ(s.X2, 5);
+
+  s = ClipSegment(x, y, false, 0, 50, 4, 150);  // leaves through the top
+  ASSERT_TRUE(s.Visible);
+  EXPECT_EQ(s.Y2, 100);
+  EXPECT_DOUBLE_EQ(s.X2, 2);
+
+  s = ClipSegment(x, y, false, 2, -50, 2, 150);  // vertical, beyond both limits
+  ASSERT_TRUE(s.Visible);
+  EXPECT_EQ(s.X1, 2);
+  EXPECT_EQ(s.X2, 2);
+  EXPECT_EQ(s.Y1, 0);
+  EXPECT_EQ(s.Y2, 100);
+
+  EXPECT_FALSE(ClipSegment(x, y, false, 6, 10, 9, 10).Visible);
+  EXPECT_FALSE(ClipSegment(x, y, false, 1, 101, 3, 200).Visible);
+  EXPECT_TRUE(ClipSegment(x, y, true, 1, 101, 3, 200).Visible);  // percent mode skips the Y range
+}
+
+TEST(TraceClipping, LinesToOffScreenNeighboursReachTheEdge) {
+  TChart c;
+  c.x->min = 0;
+  c.Add({{-50, 50}, {50, 50}, {150, 50}});
+  const TInk ink = Render(c);
+  EXPECT_TRUE(Has(ink, 0, 50));
+  EXPECT_TRUE(Has(ink, 99, 50));
+  for (auto [px, py] : ink) EXPECT_EQ(py, 50);
+}
+
+// ---- Straight traces --------------------------------------------------------
+
+TEST(TraceStraight, TenThousandPointsInOneColumnDrawOneStroke) {
+  TChart c;
+  for (int i = 0; i < 10000; ++i) c.ch->AddXY(50 + i * 1e-6, 20 + (i * 7919 % 61));
+  const TInk ink = Render(c);
+  EXPECT_EQ(ink.size(), 61u);  // rows of Y 20 .. 80, both ends included
+  for (int row = 20; row <= 80; ++row) EXPECT_TRUE(Has(ink, 50, row)) << row;
+}
+
+TEST(TraceStraight, NullBreaksTheTraceAndEmptyIsJoinedOver) {
+  for (bool fast : {true, false}) {
+    TChart c;
+    c.ch->SetFastDrawEnabled(fast);
+    c.Add({{10, 50}, {20, 50}, {30, 50}, {40, 50}, {50, 50}});
+    c.ch->SetNull(2, true);
+    TInk ink = Render(c);
+    EXPECT_TRUE(Has(ink, 15, 50)) << fast;
+    EXPECT_FALSE(Has(ink, 25, 50)) << fast;
+    EXPECT_FALSE(Has(ink, 35, 50)) << fast;
+    EXPECT_TRUE(Has(ink, 45, 50)) << fast;
+
+    c.ch->SetNull(2, false);
+    c.ch->SetEmpty(2, true);
+    c.ch->DataList().SetY(2, 90);
+    ink = Render(c);
+    for (int x = 10; x < 50; ++x) EXPECT_TRUE(Has(ink, x, 50)) << fast << " " << x;
+    EXPECT_FALSE(Has(ink, 30, 10)) << fast;  // the Empty point's own value is not drawn
+  }
+}
+
+TEST(TraceStraight, ASingleVisiblePointDrawsNoLine) {
+  TChart c;
+  c.Add({{50, 50}});
+  EXPECT_TRUE(Render(c).empty());
+  c.ch->SetFastDrawEnabled(false);
+  EXPECT_TRUE(Render(c).empty());
+}
+
+TEST(TraceStraight, DescendingXDrawsTheSameLine) {
+  TChart up, down;
+  up.Add({{10, 10}, {40, 70}, {90, 30}});
+  down.Add({{90, 30}, {40, 70}, {10, 10}});
+  const TInk a = Render(up), b = Render(down);
+  EXPECT_FALSE(a.empty());
+  // Only the left-out last pixel of each direction may differ.
+  TInk onlyA, onlyB;
+  for (auto p : a)
+    if (!b.count(p)) onlyA.insert(p);
+  for (auto p : b)
+    if (!a.count(p)) onlyB.insert(p);
+  EXPECT_LE(onlyA.size(), 2u);
+  EXPECT_LE(onlyB.size(), 2u);
+}
+
+// Dense data: the column reduction must set exactly the pixels the
+// per-point trace sets.
+TEST(TraceStraight, FastReductionDrawsThePixelsOfThePerPointTrace) {
+  TChart fast, slow;
+  slow.ch->SetFastDrawEnabled(false);
+  for (TChart* c : {&fast, &slow}) {
+    c->x->pixelMax = 400;
+    c->y->pixelMin = 200;
+    for (int i = 0; i < 39800; ++i) {
+      const double x = i * 0.0025;
+      const double y = 50 + 30 * std::sin(x * 0.3) + ((i * 2654435761u) % 1000) / 50.0 - 10 + (i % 5000 == 0 ? 40 : 0);
+      c->ch->AddXY(x, y);
+    }
+    c->ch->AddXY(100, 50);  // the newest point in a column of its own
+  }
+  const TInk a = Render(fast, 401, 201), b = Render(slow, 401, 201);
+  EXPECT_GT(a.size(), 2000u);
+  EXPECT_EQ(a, b);
+}
+
+TEST(TraceStraight, WidthOneIsTheCosmeticPenAndWiderPensAreWide) {
+  EXPECT_EQ(TracePen(clRed, iplsDash, 1).Width, 0);
+  EXPECT_EQ(TracePen(clRed, iplsDash, 1).Style, psDash);
+  EXPECT_EQ(TracePen(clRed, iplsSolid, 3).Width, 3);
+  TChart c;
+  c.Add({{10, 50}, {90, 50}});
+  TInk ink = Render(c);
+  for (int row : {49, 51}) EXPECT_FALSE(Has(ink, 50, row));
+  c.ch->SetTraceLineWidth(3);
+  ink = Render(c);
+  for (int row : {49, 50, 51}) EXPECT_TRUE(Has(ink, 50, row));
+}
+
+TEST(TraceStraight, FillCoversTheAreaDownToTheReference) {
+  TChart c;
+  c.ch->SetFillEnabled(true);
+  c.ch->SetFillUseChannelColor(false);
+  c.ch->SetFillColor(clBlue);
+  c.ch->SetFillReference(20);
+  c.Add({{10, 50}, {90, 50}});
+  TBitmap b(101, 101);
+  c.ch->PrepareDraw();
+  c.ch->Draw(&b.Canvas(), clWhite);
+  EXPECT_EQ(b.Pixel(50, 65), clBlue);
+  EXPECT_EQ(b.Pixel(50, 50), clBlack);  // the trace over it
+  EXPECT_EQ(b.Pixel(50, 85), clWhite);  // below the reference
+  EXPECT_EQ(b.Pixel(95, 65), clWhite);
+  c.ch->SetFillStyle(bsClear);
+  TBitmap clear(101, 101);
+  c.ch->PrepareDraw();
+  c.ch->Draw(&clear.Canvas(), clWhite);
+  EXPECT_EQ(clear.Pixel(50, 65), clWhite);
+}
+
+// ---- Steps and digital ------------------------------------------------------
+
+TEST(TraceSteps, LevelsRunRightThenStepAndTheLastOneRunsOnUnlessTerminated) {
+  TChart c;
+  c.ch->SetInterpolationStyle(ipistDifferential);
+  c.Add({{10, 20}, {30, 60}, {50, 40}});
+  TInk ink = Render(c);
+  EXPECT_TRUE(Has(ink, 20, 80));  // Y 20 from 10 to 30
+  EXPECT_TRUE(Has(ink, 30, 60));  // the edge at 30
+  EXPECT_TRUE(Has(ink, 40, 40));  // Y 60 from 30 to 50
+  EXPECT_TRUE(Has(ink, 99, 60));  // Y 40 on to the right edge
+  EXPECT_FALSE(Has(ink, 40, 80));
+
+  c.ch->SetInterpolationStyle(ipistDifferentialTerminated);
+  ink = Render(c);
+  EXPECT_TRUE(Has(ink, 40, 40));
+  EXPECT_FALSE(Has(ink, 70, 60));
+}
+
+TEST(TraceSteps, WithEveryPointLeftOfTheViewOnlyTheOpenStyleDraws) {
+  TChart c;
+  c.x->min = 200;
+  c.ch->SetInterpolationStyle(ipistDifferential);
+  c.Add({{10, 20}, {30, 60}});
+  TInk ink = Render(c);
+  for (int x = 0; x < 100; ++x) EXPECT_TRUE(Has(ink, x, 40)) << x;
+  c.ch->SetInterpolationStyle(ipistDifferentialTerminated);
+  EXPECT_TRUE(Render(c).empty());
+}
+
+TEST(TraceSteps, ANullPointEndsTheLevelWithoutAnEdge) {
+  TChart c;
+  c.ch->SetInterpolationStyle(ipistDifferential);
+  c.Add({{10, 20}, {30, 60}, {50, 40}});
+  c.ch->SetNull(1, true);
+  const TInk ink = Render(c);
+  EXPECT_TRUE(Has(ink, 20, 80));
+  EXPECT_FALSE(Has(ink, 30, 50));  // no edge at the Null point
+  EXPECT_FALSE(Has(ink, 40, 80));
+  EXPECT_TRUE(Has(ink, 70, 60));  // the level after the break runs on
+}
+
+TEST(TraceDigital, LevelsAndEdgesAndNothingForALoneTrailingPoint) {
+  TChart c;
+  c.x->span = 10;  // ten pixels a unit
+  c.ch->SetDigitalEnabled(true);
+  c.Add({{1, 0}, {2, 0}, {3, 5}, {4, 5}, {5, 0}});
+  const TInk ink = Render(c);
+  EXPECT_TRUE(Has(ink, 20, 90));   // low from 1 to 3
+  EXPECT_TRUE(Has(ink, 30, 50));   // edge at 3
+  EXPECT_TRUE(Has(ink, 40, 10));   // high from 3 to 5
+  EXPECT_TRUE(Has(ink, 50, 50));   // edge at 5
+  EXPECT_FALSE(Has(ink, 40, 90));
+  EXPECT_FALSE(Has(ink, 55, 90));  // the lone last point adds nothing
+  EXPECT_FALSE(Has(ink, 5, 90));
+}
+
+TEST(TraceDigital, PercentLevelsArePlacedInTheDataView) {
+  TChart c;
+  c.plot.master->AddDataView();
+  c.plot.master->DataViewManager()->DataView(0)->SetRect(TRect{0, 0, 101, 201});
+  c.y->span = 1000;  // the Y range no longer matters
+  c.x->span = 10;
+  c.ch->SetDigitalEnabled(true);
+  c.ch->SetDigitalReferenceStyle(ipdrPercent);
+  c.ch->SetDigitalReferenceHigh(75);
+  c.Add({{1, 1}, {2, 1}, {3, 0}, {4, 0}});
+  const TInk ink = Render(c, 101, 201);
+  EXPECT_TRUE(Has(ink, 15, 50));   // 75 % of 201 rows from the bottom
+  EXPECT_TRUE(Has(ink, 35, 181));  // 10 %
+}
+
+// ---- Curves -----------------------------------------------------------------
+
+TEST(TraceCurves, SplineThroughALineIsTheLineAndFillsThePixelCache) {
+  TChart c;
+  c.ch->SetInterpolationStyle(ipistCubicSpline);
+  c.Add({{10, 10}, {40, 40}, {70, 70}, {90, 90}});
+  const TInk ink = Render(c);
+  EXPECT_TRUE(Has(ink, 50, 50));
+  EXPECT_TRUE(c.ch->PixelCache().Cell(9).Empty);
+  EXPECT_FALSE(c.ch->PixelCache().Cell(10).Empty);
+  EXPECT_NEAR(c.ch->PixelCache().Cell(55).Value, 55, 1e-9);
+  EXPECT_TRUE(c.ch->PixelCache().Cell(91).Empty);
+  EXPECT_EQ(MessageOf([&] { c.ch->SetPixelValue(101, 0); }), "Pixel List XPixel out of Range");
+}
+
+TEST(TraceCurves, ANullPointSplitsTheSplineIntoPieces) {
+  TChart c;
+  c.ch->SetInterpolationStyle(ipistCubicSpline);
+  c.Add({{10, 10}, {30, 30}, {50, 0}, {70, 70}, {90, 90}});
+  c.ch->SetNull(2, true);
+  const TInk ink = Render(c);
+  EXPECT_TRUE(Has(ink, 20, 80));
+  EXPECT_TRUE(Has(ink, 80, 20));
+  EXPECT_TRUE(c.ch->PixelCache().Cell(50).Empty);
+}
+
+TEST(TraceCurves, PolynomialAndRationalPassThroughThePoints) {
+  TChart c;
+  c.ch->SetInterpolationStyle(ipistPolynomial);
+  c.Add({{0, 0}, {50, 25}, {100, 100}});  // y = x^2 / 100
+  Render(c);
+  EXPECT_NEAR(c.ch->PixelCache().Cell(30).Value, 9, 1e-9);
+  c.ch->SetInterpolationStyle(ipistRational);
+  Render(c);
+  EXPECT_NEAR(c.ch->PixelCache().Cell(50).Value, 25, 1e-9);
+  EXPECT_NEAR(RationalAt({1, 2, 4}, {1, 0.5, 0.25}, 3), 1.0 / 3, 1e-12);  // 1/x is rational
+}
+
+TEST(TraceCurves, EqualXValuesRaiseTheirErrorsAndTheFrameIsSkipped) {
+  EXPECT_EQ(MessageOf([] { TiCubicSpline({1, 2, 2, 3}, {0, 1, 2, 3}); }), "Splint Error - xa's must be distinct");
+  EXPECT_EQ(MessageOf([] { PolynomialAt({1, 1}, {0, 1}, 0.5); }),
+            "Polynomial Interpolation Error - Pause in Routine Data");
+
+  TChart c;
+  c.ch->SetInterpolationStyle(ipistCubicSpline);
+  c.Add({{10, 10}, {20, 20}, {20, 30}, {40, 40}});
+  EXPECT_NO_THROW(EXPECT_TRUE(Render(c).empty()));
+}
