@@ -166,6 +166,8 @@ class TiPlotObject : public TiPersistent {
     if (AssignChanged(field, value)) change();
   }
   void SetHitObject(TiPlotObject* object) { HitObject_ = object; }
+  // PrepareDraw of a class that can be not ready (a channel without axes).
+  void SetReady(bool value) { Ready_ = value; }
   TiPlotMouseData MouseRecord(TiPlotMouseButton button, TiPlotShiftState shift, int x, int y) const;
 
  private:
