@@ -102,7 +102,8 @@ void TPainterCanvas::ApplyPen() {
         for (qreal& d : scaled) d = std::max<qreal>(1, d / Pen.Width);
       pen.setDashPattern(scaled);
     }
-    pen.setCapStyle(Pen.Width <= 1 ? Qt::FlatCap : Qt::RoundCap);
+    // A flat cosmetic cap loses the first pixel of lines drawn up or left.
+    pen.setCapStyle(Pen.Width <= 1 ? Qt::SquareCap : Qt::RoundCap);
     pen.setJoinStyle(Pen.Width <= 1 ? Qt::MiterJoin : Qt::RoundJoin);
     p_.setPen(pen);
   }
