@@ -12,10 +12,6 @@ namespace {
 const std::vector<std::string> kGridStyles{"ipglsSolid", "ipglsDash", "ipglsDot"};
 const std::vector<std::string> kControlStyles{"ipacsXAxis", "ipacsYAxis", "ipacsBoth"};
 
-TPenStyle PenStyleOf(TiPlotGridLineStyle style) {
-  return style == ipglsDash ? psDash : style == ipglsDot ? psDot : psSolid;
-}
-
 
 bool IsAll(const std::string& name) { return SameText(name, "<ALL>"); }
 

@@ -46,15 +46,10 @@ TiPlotLayoutManager::TiPlotLayoutManager(const TiPlotObjectHooks& hooks) : TiPlo
   const TiPlotObjectHooks own = EntryHooks(hooks);
   Horz_ = std::make_unique<TiPlotDataViewHorz>(own);
   Vert_ = std::make_unique<TiPlotDataViewVert>(own);
-  Add(Horz_.get());
-  Add(Vert_.get());
   Announce();
 }
 
-TiPlotLayoutManager::~TiPlotLayoutManager() {
-  Erase(Horz_.get());
-  Erase(Vert_.get());
-}
+TiPlotLayoutManager::~TiPlotLayoutManager() = default;
 
 TiPlotObject* TiPlotLayoutManager::CreateObject() {
   throw Exception("Layout Manager does not support creation of objects");
@@ -124,7 +119,11 @@ void TiPlotLayoutManager::SetXYAxesReverse(bool value) {
 
 template <class F>
 void TiPlotLayoutManager::ForEachOfOrientation(bool horizontal, const TiPlotObject* except, F&& action) const {
-  for (TiPlotObject* item : std::vector<TiPlotObject*>(Items_)) {
+  // The data-view entries take part in the lanes without being listed.
+  std::vector<TiPlotObject*> items(Items_);
+  items.push_back(Horz_.get());
+  items.push_back(Vert_.get());
+  for (TiPlotObject* item : items) {
     auto* other = static_cast<TiPlotLayoutObject*>(item);
     if (other == except || IsDataView(other) || other->Horizontal() != horizontal) continue;
     action(other);

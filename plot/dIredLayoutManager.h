@@ -7,7 +7,7 @@
 // data-view entry's lies above the data view, otherwise below; a vertical one
 // greater than the vertical entry's lies right, otherwise left. Larger ZOrder
 // is further up or further right. The manager does not own the objects it
-// lists, except the two data-view entries it creates.
+// lists; the two data-view entries are its own and are not in the list.
 #pragma once
 #include <map>
 #include <memory>
