@@ -1,10 +1,6 @@
 #include "plot/iLegendLinks.h"
 
-#include <cmath>
-
-#include "platform/Rounding.h"
 #include "plot/dIredChannelCustom.h"
-#include "plot/iValueFormat.h"
 
 namespace {
 
@@ -14,28 +10,19 @@ TiPlotLegendStatistics RunningStatistics(TiPlotChannelCustom& channel) {
   return {channel.StatCount(), channel.YMax(), channel.YMin(), channel.YMean()};
 }
 
-// Three significant digits of the value itself, the axis's default legend
-// settings, until the axis offers its own formatter.
-std::string PlainLegendText(TiPlotAxis&, double value) {
-  return FormatValueText(TiValueFormatSettings{}, value, std::fabs(value), false).Text;
-}
-
-// The axis's default legend minimum length: five widths of "0".
-int FiveZeros(TiPlotAxis&, TCanvas& canvas) { return Round(canvas.TextWidth("0") * 5.0); }
-
 }  // namespace
 
 TiPlotLegendLinks DefaultLegendLinks() {
   TiPlotLegendLinks links;
   links.VisibleInLegend = [](TiPlotChannelCustom& channel) { return channel.VisibleInLegend(); };
   links.Statistics = RunningStatistics;
-  links.FormatLegendText = PlainLegendText;
-  links.LegendTextWidth = FiveZeros;
-  links.CursorTextWidth = FiveZeros;
+  links.FormatLegendText = [](TiPlotAxis& axis, double value) { return axis.FormatLegendText(value); };
+  links.LegendTextWidth = [](TiPlotAxis& axis, TCanvas& canvas) { return axis.LegendTextWidth(&canvas, canvas.Font); };
+  links.CursorTextWidth = [](TiPlotAxis& axis, TCanvas& canvas) { return axis.CursorTextWidth(&canvas, canvas.Font); };
   links.CursorXText = [](TiPlotChannelCustom&) { return std::string(); };
   links.CursorYText = [](TiPlotChannelCustom&) { return std::string(); };
   links.DrawMarker = [](TiPlotChannelCustom&, TCanvas&, int, int) {};
-  links.LabelsFontColor = [](TiPlotAxis&, TColor fallback) { return fallback; };
+  links.LabelsFontColor = [](TiPlotAxis& axis, TColor) { return axis.LabelsFont().Color; };
   links.StoreLegendRect = [](TiPlotChannelCustom&, const TRect&) {};
   return links;
 }

@@ -27,7 +27,8 @@ struct TiPlotLegendLinks {
   std::function<TiPlotLegendStatistics(TiPlotChannelCustom&)> Statistics;
   // A value as the axis formats it for the legend.
   std::function<std::string(TiPlotAxis&, double)> FormatLegendText;
-  // The width the axis reserves for one legend (cursor) value in `font`.
+  // The width the axis reserves for one legend (cursor) value in the
+  // canvas font.
   std::function<int(TiPlotAxis&, TCanvas&)> LegendTextWidth;
   std::function<int(TiPlotAxis&, TCanvas&)> CursorTextWidth;
   // The channel's data-cursor reading, shown while one cursor covers every

@@ -164,7 +164,7 @@ TEST_F(LegendTest, AChannelWithoutAYAxisShowsNotAvailableAndNone) {
   const auto& t = legend->ItemTexts(0).Column;
   for (int c : {iplgcYValue, iplgcYMax, iplgcYMin, iplgcYMean}) EXPECT_EQ(t[c], "N/A") << c;
   EXPECT_EQ(t[iplgcYAxisTitle], "None");
-  EXPECT_EQ(t[iplgcXValue], "1.00");
+  EXPECT_EQ(t[iplgcXValue], "1");
 }
 
 TEST_F(LegendTest, AxisTitleIsUsedWhenNotBlank) {
@@ -174,34 +174,28 @@ TEST_F(LegendTest, AxisTitleIsUsedWhenNotBlank) {
   EXPECT_EQ(legend->ItemTexts(0).Column[iplgcYAxisTitle], "mm");
 }
 
-TEST_F(LegendTest, ValuesAreTheNewestPointAndTheStatisticsThroughTheLegendFormat) {
+TEST_F(LegendTest, ValuesAreTheNewestPointAndTheStatisticsInTheAxesLegendFormat) {
   TiPlotChannelCustom* channel = AddChannel();
   channel->AddXY(1, 10);
   channel->AddXY(2, 30);
-  channel->AddXY(3, 20);
+  channel->AddXY(3, 20.5);
+  TiPlotYAxis* y = plot.master->YAxisManager()->YAxis(0);
+  y->SetLegendUseDefaultFormat(false);
+  y->SetLegendPrecisionStyle(ipsFixedDecimalPoints);
+  y->SetLegendPrecision(2);
+  legend->SetShowColumnYValue(true);
   Place(Tall(5));
-  auto t = legend->ItemTexts(0).Column;
-  EXPECT_EQ(t[iplgcXValue], "3.00");
-  EXPECT_EQ(t[iplgcYValue], "20.0");
-  EXPECT_EQ(t[iplgcYMax], "30.0");
-  EXPECT_EQ(t[iplgcYMin], "10.0");
-  EXPECT_EQ(t[iplgcYMean], "20.0");
+  const auto& t = legend->ItemTexts(0).Column;
+  EXPECT_EQ(t[iplgcXValue], plot.master->XAxisManager()->XAxis(0)->FormatLegendText(3));
+  EXPECT_EQ(t[iplgcYValue], "20.50");
+  EXPECT_EQ(t[iplgcYMax], "30.00");
+  EXPECT_EQ(t[iplgcYMin], "10.00");
+  EXPECT_EQ(t[iplgcYMean], "20.17");
 
-  // Whatever the axis says its legend format is, the legend shows.
-  std::vector<std::string> axes;
-  legend->Links.FormatLegendText = [&](TiPlotAxis& axis, double v) {
-    axes.push_back(axis.Name());
-    return "<" + std::to_string(static_cast<int>(v)) + ">";
-  };
-  legend->Links.Statistics = [](TiPlotChannelCustom&) { return TiPlotLegendStatistics{3, 99, -1, 7}; };
+  // The column keeps the room the axis reserves for a legend value.
+  y->SetLegendMinLength(12);
   Place(Tall(5));
-  t = legend->ItemTexts(0).Column;
-  EXPECT_EQ(t[iplgcXValue], "<3>");
-  EXPECT_EQ(t[iplgcYMax], "<99>");
-  EXPECT_EQ(t[iplgcYMin], "<-1>");
-  EXPECT_EQ(t[iplgcYMean], "<7>");
-  EXPECT_EQ(axes.front(), "X-Axis 1");
-  EXPECT_EQ(axes.back(), "Y-Axis 1");
+  EXPECT_EQ(legend->ColumnWidth(iplgcYValue), 12 * w0);
 }
 
 TEST_F(LegendTest, FixedTextsAndCaptionsPassThroughTheTranslationTable) {
