@@ -173,15 +173,17 @@ class TiPlotLegend : public TiPlotLayoutObject {
   int RequiredHeight() const { return Placement_.RequiredHeight; }
   const std::vector<int>& ColumnLefts() const { return Placement_.ColumnLefts; }
   TiPlotLegendButton& UpButton() { return *UpButton_; }
+  TiPlotLegendButton& DownButton() { return *DownButton_; }
   // How the arrows look: the up arrow is black unless the first row is
   // shown, the down arrow unless the last one is. The buttons themselves stay
   // usable: the down button scrolls on until only the last row is left.
   bool UpEnabled() const { return Placement_.UpEnabled; }
   bool DownEnabled() const { return Placement_.DownEnabled; }
-  TiPlotLegendButton& DownButton() { return *DownButton_; }
   // The rectangle the channel's title took in the last drawing; empty when
   // its row was not drawn.
   TRect ChannelTitleRect(const TiPlotChannelCustom* channel) const;
+  // What the legend reads of channels and axes; a plot or a test may
+  // replace a link.
   TiPlotLegendLinks Links = DefaultLegendLinks();
 
   // Runs the layout in the current rectangle.
