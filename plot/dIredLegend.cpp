@@ -213,7 +213,7 @@ TiPlotLegend::Texts TiPlotLegend::RowTexts(TiPlotChannelCustom& channel) {
 // ---- layout -------------------------------------------------------------------
 
 int TiPlotLegend::TitleRowHeight(TCanvas& canvas, const std::string& title) {
-  const int width = std::max(0, Round(canvas.TextWidth("0") * ChannelNameMaxWidth_));
+  const int width = std::max<int>(0, Round(canvas.TextWidth("0") * ChannelNameMaxWidth_));
   int height = 0;
   for (const TFont* font : {&Font_, &SelectedItemFont_}) {
     canvas.Font = *font;
@@ -249,7 +249,7 @@ void TiPlotLegend::MeasureTitleColumn(TCanvas& canvas, const std::vector<Texts>&
   col.RowHeight = H0_;
   const bool fixed = ChannelNameMaxWidth_ != 0;
   // A negative width means nothing sensible; it gives an empty column.
-  if (fixed) col.Width[iplgcTitle] = std::max(0, Round(w0 * ChannelNameMaxWidth_));
+  if (fixed) col.Width[iplgcTitle] = std::max<int>(0, Round(w0 * ChannelNameMaxWidth_));
   for (size_t i = 0; i < texts.size(); ++i) {
     const std::string& title = texts[i].Column[iplgcTitle];
     if (fixed) {
