@@ -50,3 +50,28 @@ TEST(LegendInPlot, MonitorChartListsBothChannelsInTheirColours) {
     EXPECT_GT(light, 10) << "title of channel " << i;
   }
 }
+
+TEST(LegendInPlot, ClicksThroughThePlotScrollAndSelect) {
+  TiPlot plot;
+  plot.SetBounds(0, 0, 500, 200);
+  for (int i = 0; i < 11; ++i) plot.AddChannel();
+  TBitmap bitmap(500, 200);
+  plot.PaintTo(bitmap.Canvas());
+  TiPlotLegend* legend = plot.Legend(0);
+  ASSERT_TRUE(legend->DownButton().Visible());
+
+  const TRect down = legend->DownButton().Rect;
+  plot.PlotMouseDown(ipmbLeft, 0, down.Left + 4, down.Top + 4);
+  plot.PlotMouseUp(ipmbLeft, 0, down.Left + 4, down.Top + 4);
+  EXPECT_EQ(legend->ScrollPosition(), 1);
+
+  plot.PaintTo(bitmap.Canvas());
+  TiPlotChannel* second = plot.Channel(2);
+  const TRect title = legend->ChannelTitleRect(second);
+  ASSERT_FALSE(title.IsEmpty());
+  plot.PlotMouseDown(ipmbLeft, 0, title.Left + 2, title.Top + 2);
+  plot.PlotMouseUp(ipmbLeft, 0, title.Left + 2, title.Top + 2);
+  EXPECT_TRUE(second->Focused());
+  plot.PaintTo(bitmap.Canvas());
+  EXPECT_EQ(bitmap.Pixel(title.Left, title.Top), clYellow);
+}
