@@ -150,6 +150,14 @@ int TiPlotComponent::AddAnnotation() {
   return Added(index);
 }
 
+int TiPlotComponent::TranslationCount() const { return Master_->TranslationManager()->Count(); }
+int TiPlotComponent::AddTranslation(const std::string& original, const std::string& replacement) {
+  Master_->TranslationManager()->AddTranslation(original, replacement);
+  return Added(0);
+}
+void TiPlotComponent::DeleteTranslation(int i) { Master_->TranslationManager()->Delete(i), InvalidateChange(); }
+void TiPlotComponent::RemoveAllTranslations() { Master_->TranslationManager()->Clear(), InvalidateChange(); }
+
 TiPlotChannelCustom* TiPlotComponent::FindChannel(const std::string& name) const {
   return dynamic_cast<TiPlotChannelCustom*>(Master_->ChannelManager()->FindByName(name));
 }

@@ -136,6 +136,11 @@ class TiPlotComponent : public TiCustomComponent,
   void DeleteAnnotation(int index);
   void RemoveAllAnnotations();
 
+  int TranslationCount() const;
+  int AddTranslation(const std::string& original, const std::string& replacement);  // index 0: newest first
+  void DeleteTranslation(int index);
+  void RemoveAllTranslations();
+
   TiPlotChannelCustom* FindChannel(const std::string& name) const;
   TiPlotXAxis* FindXAxis(const std::string& name) const;
   TiPlotYAxis* FindYAxis(const std::string& name) const;

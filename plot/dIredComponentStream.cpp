@@ -96,6 +96,10 @@ std::string TiPlotComponent::WriteDescription() const {
     writer.WriteName(name);
     manager->WriteToStream(writer);
   }
+  if (TiPlotTranslationManager* table = Master_->TranslationManager(); table && table->Count() > 0) {
+    writer.WriteName("TranslationManager");
+    table->WriteToStream(writer);
+  }
   return writer.Text();
 }
 
@@ -134,6 +138,8 @@ void TiPlotComponent::ReadExtraAndManagers(TiPlotStreamReader& reader) {
         if (SameText(name, managerName)) target = manager;
       if (target)
         target->ReadFromStream(reader);
+      else if (SameText(name, "TranslationManager") && Master_->TranslationManager())
+        Master_->TranslationManager()->ReadFromStream(reader);
       else
         reader.SkipValue();
       continue;

@@ -2,6 +2,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Exception.h"
+#include "platform/SystemColors.h"
 #include "plot/dIred.h"
 #include "plot/dIredChannel.h"
 #include "plot/dIredDataCursor.h"
@@ -214,6 +215,32 @@ TEST(PlotFrame, LoadingSeparatesToolBarFromTitleLane) {
   EXPECT_FALSE(target.Loading());
 }
 
+TEST(PlotFrame, DescriptionCarriesTheTranslationTableAndAxesReversal) {
+  TiPlot source;
+  source.AddTranslation("Edit...", "Bearbeiten...");
+  source.SetXYAxesReverse(true);
+  source.SetOuterMargin(1, 9);
+  TiPlot target;
+  target.ReadDescription(source.WriteDescription());
+  EXPECT_EQ(target.TranslationCount(), 1);
+  EXPECT_EQ(target.Translate("Edit..."), "Bearbeiten...");
+  EXPECT_TRUE(target.XYAxesReverse());
+  EXPECT_FALSE(target.XAxis(0)->Horizontal());
+  EXPECT_EQ(target.OuterMargin(1), 9);
+  EXPECT_EQ(target.WriteDescription().find("TranslationManager"), source.WriteDescription().find("TranslationManager"));
+  TiPlot plain;
+  EXPECT_EQ(plain.WriteDescription().find("TranslationManager"), std::string::npos);
+}
+
+TEST(PlotFrame, BadDescriptionLeavesTheChartUsable) {
+  TiPlot plot;
+  EXPECT_THROW(plot.ReadDescription("ToolBarManager = <\n  item\n"), Exception);
+  EXPECT_FALSE(plot.Loading());
+  EXPECT_TRUE(plot.LayoutManager()->Enabled());
+  EXPECT_FALSE(plot.UpdateLocked());
+  EXPECT_EQ(plot.ToolBarCount(), 1);  // checked before anything was cleared
+}
+
 TEST(PlotFrame, EventsAreDroppedWhileLoading) {
   TiPlot source;
   const std::string text = source.WriteDescription();
@@ -357,6 +384,16 @@ TEST(PlotFrame, HintShowsOnExpiryAndHidesOnTheNext) {
   c.plot.HintTimerExpired();
   EXPECT_FALSE(c.plot.HintShowing());
   EXPECT_FALSE(c.plot.TimerRunning());
+}
+
+TEST(PlotFrame, ShowingHintIsDrawnLastInInfoColours) {
+  Chart c;
+  c.plot.HintTimerExpired();
+  c.Paint();
+  EXPECT_EQ(c.bitmap.Canvas().Pixel(1, 1), platform::ColorToRGB(clInfoBk));
+  c.plot.HideHint();
+  c.Paint();
+  EXPECT_NE(c.bitmap.Canvas().Pixel(1, 1), platform::ColorToRGB(clInfoBk));
 }
 
 TEST(PlotFrame, LostCaptureSuppressesTheNextHint) {
