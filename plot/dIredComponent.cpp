@@ -81,6 +81,12 @@ void TiPlotComponent::WireObject(TiObject* object) {
   toolBar->Chart.PauseAll = [this] { PauseAll(); };
   toolBar->Chart.ResumeAll = [this] { ResumeAll(); };
   toolBar->Chart.SetSelectMode = [this](bool on) { SetSelectMode(on); };
+  toolBar->Chart.OnToolBarButtonClick = [this](int index, TiPlotToolBarButtonType type) {
+    if (!Loading_ && OnToolBarButtonClick) OnToolBarButtonClick(this, index, type);
+  };
+  toolBar->Chart.OnToolBarCustomizeHint = [this](int index, TiPlotHintData& hint) {
+    if (!Loading_ && OnToolBarCustomizeHint) OnToolBarCustomizeHint(this, index, hint.Text);
+  };
 }
 
 void TiPlotComponent::ForgetObject(TiObject* object) {
@@ -314,4 +320,20 @@ void TiPlotComponent::AxisMinChange(TiPlotAxis* axis, double oldValue, double ne
 void TiPlotComponent::AxisSpanChange(TiPlotAxis* axis, double oldValue, double newValue) {
   const TiPlotValueChangeEvent& event = KindOf(axis) == ipekXAxis ? OnXAxisSpanChange : OnYAxisSpanChange;
   if (!Loading_ && event) event(this, IndexOf(axis), oldValue, newValue);
+}
+
+void TiPlotComponent::AxisMinSpanChange(TiPlotAxis* axis, double oldMin, double oldSpan, double newMin,
+                                        double newSpan) {
+  const auto& event = KindOf(axis) == ipekXAxis ? OnXAxisMinSpanChange : OnYAxisMinSpanChange;
+  if (!Loading_ && event) event(this, IndexOf(axis), oldMin, oldSpan, newMin, newSpan);
+}
+
+void TiPlotComponent::AxisCustomizeLabel(TiPlotAxis* axis, double value, std::string& text) {
+  const auto& event = KindOf(axis) == ipekXAxis ? OnXAxisCustomizeLabel : OnYAxisCustomizeLabel;
+  if (!Loading_ && event) event(this, IndexOf(axis), value, text);
+}
+
+void TiPlotComponent::AxisCustomizeHint(TiPlotAxis* axis, std::string& text) {
+  const auto& event = KindOf(axis) == ipekXAxis ? OnXAxisCustomizeHint : OnYAxisCustomizeHint;
+  if (!Loading_ && event) event(this, IndexOf(axis), text);
 }

@@ -254,6 +254,14 @@ class TiPlotComponent : public TiCustomComponent,
   TiPlotPopupEvent OnPopupMenu[ipekCount];
   TiPlotDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
   TiPlotValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange;
+  std::function<void(TiPlotComponent* sender, int index, double oldMin, double oldSpan, double newMin,
+                     double newSpan)>
+      OnXAxisMinSpanChange, OnYAxisMinSpanChange;
+  std::function<void(TiPlotComponent* sender, int index, double value, std::string& text)> OnXAxisCustomizeLabel,
+      OnYAxisCustomizeLabel;
+  std::function<void(TiPlotComponent* sender, int index, std::string& text)> OnXAxisCustomizeHint,
+      OnYAxisCustomizeHint, OnToolBarCustomizeHint;
+  std::function<void(TiPlotComponent* sender, int index, int buttonType)> OnToolBarButtonClick;
   TiPlotZoomBoxEvent OnBeforeZoomBox;
   std::function<void(TiPlotComponent* sender, int index)> OnDataCursorChange;
   // Test hook: the platform's popup menu.
@@ -273,6 +281,11 @@ class TiPlotComponent : public TiCustomComponent,
   bool AxisReportsSuspended() const override { return Loading_; }
   void AxisMinChange(TiPlotAxis* axis, double oldValue, double newValue) override;
   void AxisSpanChange(TiPlotAxis* axis, double oldValue, double newValue) override;
+  void AxisMinSpanChange(TiPlotAxis* axis, double oldMin, double oldSpan, double newMin, double newSpan) override;
+  void AxisCustomizeLabel(TiPlotAxis* axis, double value, std::string& text) override;
+  void AxisCustomizeHint(TiPlotAxis* axis, std::string& text) override;
+  void AxisClick(TiPlotAxis* axis) override { ObjectClick(axis, {}); }
+  bool ScrollingXAxes() const override { return true; }
   std::vector<TRect>* OccupiedRects() override { return &Occupied_; }
 
   // The mouse as the control receives it (also used by tests).

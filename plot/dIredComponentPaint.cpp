@@ -43,6 +43,25 @@ void FillGradient(TCanvas& canvas, const TRect& r, TColor from, TColor to, TiFil
   }
 }
 
+// A visible cursor on "<All>" channels that lists them all in the legend.
+template <class C>
+bool ShowsAllInLegend(C& cursor) {
+  if constexpr (requires { cursor.ChannelShowAllInLegend(); })
+    return cursor.Visible() && SameText(cursor.ChannelName(), "<All>") && cursor.ChannelShowAllInLegend();
+  else
+    return false;
+}
+
+template <class C>
+void RecomputeCursor(C& cursor) {
+  if constexpr (requires { cursor.UpdateState(); }) cursor.UpdateState();
+}
+
+template <class A>
+void GiveAnnotationView(A& annotation, TiPlotDataView* view) {
+  if constexpr (requires { annotation.SetDataView(view); }) annotation.SetDataView(view);
+}
+
 bool DrawsFilledBand(TiPlotObject& limit) {
   auto* band = dynamic_cast<TiPlotFilledBand*>(&limit);
   return band && band->DrawsFilledBand();
@@ -56,10 +75,17 @@ void TiPlotComponent::PaintTo(TCanvas& canvas) {
   Occupied_.clear();
   DrawList_.clear();
   Legend(0)->SetShowAllCursorChannels(false);
+  ForEach(Master_->DataCursorManager(), [&](TiPlotObject& o) {
+    auto& cursor = static_cast<TiPlotDataCursor&>(o);
+    RecomputeCursor(cursor);
+    if (ShowsAllInLegend(cursor)) Legend(0)->SetShowAllCursorChannels(true);
+  });
   Layout(canvas, view);
+  ForEach(Master_->DataCursorManager(), [](TiPlotObject& o) { RecomputeCursor(static_cast<TiPlotDataCursor&>(o)); });
   ForEach(Master_->ChannelManager(), [](TiPlotObject& o) { o.PrepareDraw(); });
   ForEach(Master_->XAxisManager(), [](TiPlotObject& o) { o.PrepareDraw(); });
   ForEach(Master_->YAxisManager(), [](TiPlotObject& o) { o.PrepareDraw(); });
+  ForEach(Master_->AnnotationManager(), [&](TiPlotObject& o) { GiveAnnotationView(static_cast<TiPlotAnnotation&>(o), view); });
   ForEach(Master_->DataCursorManager(), [&](TiPlotObject& o) { static_cast<TiPlotDataCursor&>(o).SetDataView(view); });
   PaintBackground(canvas);
   view->DrawBackground(&canvas);

@@ -186,6 +186,24 @@ TEST(PlotFrame, FilledBandGoesBelowTheGridAndLineLimitAboveIt) {
   EXPECT_LT(PositionOf(order, line), PositionOf(order, c.plot.Channel(0)));
 }
 
+TEST(PlotFrame, ToolBarButtonsReachTheChartWideOperations) {
+  TiPlot plot;
+  plot.AddYAxis();
+  std::vector<std::pair<int, int>> clicks;
+  plot.OnToolBarButtonClick = [&](TiPlotComponent*, int index, int type) { clicks.emplace_back(index, type); };
+  plot.ToolBar(0)->Click(iptbbtPause);
+  EXPECT_FALSE(plot.XAxis(0)->TrackingEnabled());
+  EXPECT_FALSE(plot.YAxis(1)->TrackingEnabled());
+  ASSERT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(clicks[0], std::make_pair(0, int(iptbbtPause)));
+  plot.ResumeAll();
+  EXPECT_TRUE(plot.YAxis(1)->TrackingEnabled());
+  EXPECT_FALSE(plot.SelectModeActive());
+  plot.SetSelectMode(true);
+  EXPECT_TRUE(plot.SelectModeActive());
+  EXPECT_EQ(plot.DataView(0)->MouseMode(), TiPlotDataView::mmSelect);
+}
+
 TEST(PlotFrame, OccupiedRectanglesRefuseOverlapsAndLeavingTheDataView) {
   Chart c;
   const TRect view = c.plot.DataView(0)->GetRect();
