@@ -20,6 +20,11 @@ class TiPlotChannelScale {
   // The value's pixel lies inside the scale, both edges included.
   virtual bool IsValueVisible(double value) const = 0;
 
+  // For a linear scale: ValueToPixel(v) is exactly the clamped, rounded
+  // (halves to even) value of offset + v * factor. The trace walks use it to
+  // map millions of points without a call per point; false: ask per value.
+  virtual bool LinearPixelMap(double& offset, double& factor) const { return false; }
+
   // One tracking step for a newly added value (does nothing while the axis's
   // own tracking is off).
   virtual void Track(double value) = 0;

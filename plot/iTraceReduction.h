@@ -52,6 +52,8 @@ class TiPlotColumnReducer {
     C_.Reset();
     N_.Reset();
   }
+  // Draws the strokes of P and C and the lines P-C and C-N. Each stroke
+  // shows both its extremes; lines leave out their last pixel as usual.
   void Flush();
 
  private:
@@ -61,13 +63,19 @@ class TiPlotColumnReducer {
   TiPlotMinMaxPoint P_, C_, N_;
 };
 
+// offset + v * factor rounded halves to even and clamped to +-32000, as a
+// scale's ValueToPixel does; adding and taking away 1.5 * 2^52 rounds in the
+// FPU's default mode without a library call (exact for |p| < 2^51).
+inline int LinearPixel(double offset, double factor, double v) {
+  double p = offset + v * factor;
+  p = p < -32000.0 ? -32000.0 : (p > 32000.0 ? 32000.0 : p);
+  return static_cast<int>((p + 6755399441055744.0) - 6755399441055744.0);
+}
+
 // Walks points first..last of `data` (GetPoint) through a reducer. Empty
 // points are skipped; Null points break the trace.
-template <class Source>
-void DrawReducedTrace(Source& data, int first, int last, TiPlotTraceDrawer& drawer) {
-  if (first < 0 || last < 0 || first == last) return;
-  TiPlotColumnReducer reducer(drawer);
-  const TiPlotChannelScale& xAxis = drawer.XAxis;
+template <class Source, class PixelOf>
+void ReduceVisible(Source& data, int first, int last, TiPlotColumnReducer& reducer, PixelOf&& pixelOf) {
   for (int i = first; i <= last; ++i) {
     double x, y;
     bool empty, null;
@@ -76,7 +84,19 @@ void DrawReducedTrace(Source& data, int first, int last, TiPlotTraceDrawer& draw
     if (null)
       reducer.Break();
     else
-      reducer.Put(xAxis.ValueToPixel(x), x, y);
+      reducer.Put(pixelOf(x), x, y);
   }
   reducer.Flush();
+}
+
+template <class Source>
+void DrawReducedTrace(Source& data, int first, int last, TiPlotTraceDrawer& drawer) {
+  if (first < 0 || last < 0 || first == last) return;
+  TiPlotColumnReducer reducer(drawer);
+  const TiPlotChannelScale& xAxis = drawer.XAxis;
+  double offset, factor;
+  if (xAxis.LinearPixelMap(offset, factor))
+    ReduceVisible(data, first, last, reducer, [=](double x) { return LinearPixel(offset, factor, x); });
+  else
+    ReduceVisible(data, first, last, reducer, [&](double x) { return xAxis.ValueToPixel(x); });
 }

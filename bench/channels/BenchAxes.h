@@ -9,15 +9,21 @@
 #include "plot/dIredAxis.h"
 #include "plot/iAxisTracking.h"
 #include "plot/iChannelScale.h"
+#include "plot/iTraceReduction.h"
 
 class TBenchScale : public TiPlotChannelScale {
  public:
   double Min() const override { return range.Min; }
   double Span() const override { return range.Span; }
   int ValueToPixel(double v) const override {
-    double p = pixelMin + (v - range.Min) * (pixelMax - pixelMin) / range.Span;
-    p = p < -32000 ? -32000 : (p > 32000 ? 32000 : p);
-    return static_cast<int>(std::lrint(p));
+    double offset, factor;
+    LinearPixelMap(offset, factor);
+    return LinearPixel(offset, factor, v);
+  }
+  bool LinearPixelMap(double& offset, double& factor) const override {
+    factor = (pixelMax - pixelMin) / range.Span;
+    offset = pixelMin - range.Min * factor;
+    return true;
   }
   double PixelToValue(int p) const override {
     return range.Min + range.Span * (p - pixelMin) / (pixelMax - pixelMin);

@@ -12,6 +12,7 @@
 #include "plot/dIredDataView.h"
 #include "plot/iCurveFit.h"
 #include "plot/iTraceDrawer.h"
+#include "plot/iTraceReduction.h"
 #include "ChannelTestAxes.h"
 #include "PlotTestSupport.h"
 
@@ -392,4 +393,13 @@ TEST(TraceCurves, EqualXValuesRaiseTheirErrorsAndTheFrameIsSkipped) {
   c.ch->SetInterpolationStyle(ipistCubicSpline);
   c.Add({{10, 10}, {20, 20}, {20, 30}, {40, 40}});
   EXPECT_NO_THROW(EXPECT_TRUE(Render(c).empty()));
+}
+
+TEST(TraceReduction, TheLinearPixelMapRoundsHalvesToEvenAndClamps) {
+  EXPECT_EQ(LinearPixel(0, 1, 2.5), 2);
+  EXPECT_EQ(LinearPixel(0, 1, 3.5), 4);
+  EXPECT_EQ(LinearPixel(0, 1, -2.5), -2);
+  EXPECT_EQ(LinearPixel(0.25, 2, 1.1), 2);
+  EXPECT_EQ(LinearPixel(0, 1, 1e12), 32000);
+  EXPECT_EQ(LinearPixel(0, 1, -1e12), -32000);
 }

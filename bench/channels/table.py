@@ -1,0 +1,54 @@
+"""Prints the channel benchmark figures as one table with the ratios."""
+import json
+import sys
+
+
+def load(path):
+    with open(path) as f:
+        runs = json.load(f)["benchmarks"]
+    return {r["name"]: r for r in runs if r.get("run_type", "iteration") == "iteration"}
+
+
+def ms(run):
+    scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[run["time_unit"]]
+    return run["cpu_time"] * scale
+
+
+trace, addxy = load(sys.argv[1]), load(sys.argv[2])
+has_qcp = any(k.startswith("BM_QCustomPlot/") for k in trace)
+
+print("Static frame, 1000 x 400, anti-aliasing off, pen width 1 (CPU ms per frame)")
+print(f"{'points':>10} {'ours std':>9} {'ours cmp':>9} {'QCP':>9} {'std/QCP':>8} {'cmp/QCP':>8}")
+for n in (1000, 10000, 100000, 1000000, 10000000):
+    s, c = trace.get(f"BM_OursStandard/{n}"), trace.get(f"BM_OursCompact/{n}")
+    q = trace.get(f"BM_QCustomPlot/{n}")
+    row = f"{n:>10} {ms(s):>9.3f} {ms(c):>9.3f}"
+    row += f" {ms(q):>9.3f} {ms(s) / ms(q):>8.2f} {ms(c) / ms(q):>8.2f}" if q else f" {'-':>9}"
+    print(row)
+
+walk = trace.get("BM_BareWalk/10000000")
+if walk:
+    big = trace["BM_OursStandard/10000000"]
+    print(f"\nBare walk of 10^7 records of 24 bytes: {ms(walk):.2f} ms; ours at 10^7: {ms(big) / ms(walk):.2f} x the walk")
+
+print("\nStreaming: one point appended per frame, x axis on the newest 10^4 (CPU ms per frame)")
+for total in (100000, 1000000):
+    o = trace[f"BM_OursStreaming/{total}"]
+    q = trace.get(f"BM_QCustomPlotStreaming/{total}")
+    line = f"  stored {total:>8}: ours {ms(o):.3f}"
+    if q:
+        line += f", QCP {ms(q):.3f}, ratio {ms(o) / ms(q):.2f}"
+    print(line)
+
+print("\nMemory per stored point (heap growth while filling 10^6 points)")
+for name in ("BM_OursStandard/1000000", "BM_OursCompact/1000000", "BM_QCustomPlot/1000000"):
+    if name in trace:
+        print(f"  {name.split('/')[0][3:]:>12}: {trace[name]['bytes_per_point']:.1f} bytes")
+
+print("\nAddXY (scrolling x axis, min-max y axis, change hook) against a bare list Add (CPU ns per point)")
+for n in (10000, 100000, 1000000, 10000000):
+    bare, ch = addxy[f"BM_BareListAdd/{n}"], addxy[f"BM_ChannelAddXY/{n}"]
+    per = lambda r: ms(r) * 1e6 / n
+    print(f"  {n:>9} points: bare {per(bare):6.1f}, AddXY {per(ch):6.1f}, ratio {per(ch) / per(bare):.2f}")
+if not has_qcp:
+    print("\n(QCustomPlot's Qt 6 build is not installed: its columns are empty)")
