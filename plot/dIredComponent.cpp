@@ -14,6 +14,7 @@
 #include "plot/dIredTable.h"
 #include "plot/dIredToolBar.h"
 #include "plot/iLayoutAxisAccess.h"
+#include "plot/iPlotScaledAxis.h"
 #include "plot/iPlotStream.h"
 
 namespace {
@@ -113,10 +114,18 @@ int TiPlotComponent::XAxisCount() const { return Master_->XAxisManager()->Count(
 TiPlotXAxis* TiPlotComponent::XAxis(int i) const { return Master_->XAxisManager()->XAxis(i); }
 void TiPlotComponent::DeleteXAxis(int i) { Master_->XAxisManager()->Delete(i), InvalidateChange(); }
 void TiPlotComponent::RemoveAllXAxes() { ClearAll(Master_->XAxisManager()), InvalidateChange(); }
+int TiPlotComponent::AddXAxis() {
+  (new TiPlotChartAxis<TiPlotXAxis>(Master_->Hooks()))->Inserted();
+  return Added(XAxisCount() - 1);
+}
 int TiPlotComponent::YAxisCount() const { return Master_->YAxisManager()->Count(); }
 TiPlotYAxis* TiPlotComponent::YAxis(int i) const { return Master_->YAxisManager()->YAxis(i); }
 void TiPlotComponent::DeleteYAxis(int i) { Master_->YAxisManager()->Delete(i), InvalidateChange(); }
 void TiPlotComponent::RemoveAllYAxes() { ClearAll(Master_->YAxisManager()), InvalidateChange(); }
+int TiPlotComponent::AddYAxis() {
+  (new TiPlotChartAxis<TiPlotYAxis>(Master_->Hooks()))->Inserted();
+  return Added(YAxisCount() - 1);
+}
 int TiPlotComponent::ChannelCount() const { return Master_->ChannelManager()->Count(); }
 TiPlotChannelCustom* TiPlotComponent::ChannelCustom(int i) const { return Master_->ChannelManager()->Channel(i); }
 void TiPlotComponent::DeleteChannel(int i) { Master_->ChannelManager()->Delete(i), InvalidateChange(); }

@@ -96,12 +96,12 @@ class TiPlotComponent : public TiCustomComponent,
   void RemoveAllTables();
   int XAxisCount() const;
   TiPlotXAxis* XAxis(int index) const;
-  int AddXAxis() { return Added(Master_->AddXAxis()); }
+  int AddXAxis();  // an axis its channels can scale by
   void DeleteXAxis(int index);
   void RemoveAllXAxes();
   int YAxisCount() const;
   TiPlotYAxis* YAxis(int index) const;
-  int AddYAxis() { return Added(Master_->AddYAxis()); }
+  int AddYAxis();
   void DeleteYAxis(int index);
   void RemoveAllYAxes();
   int ChannelCount() const;

@@ -48,6 +48,13 @@ class BandLimit : public TiPlotLimit, public TiPlotFilledBand {
   bool band_;
 };
 
+int PositionOfChannel(const TiPlotComponent& plot) {
+  const auto& list = plot.DrawList();
+  for (size_t i = 0; i < list.size(); ++i)
+    if (list[i].first.back() == 'F') return static_cast<int>(i);
+  return -1;
+}
+
 // A channel that is always ready to draw, whatever its axes offer.
 class ReadyChannel : public TiPlotChannel {
  public:
@@ -98,6 +105,24 @@ TEST(PlotFrame, StripChartStartsWithTheDefaultObjects) {
   EXPECT_EQ(plot.FindChannel("nothing"), nullptr);
   EXPECT_TRUE(plot.LayoutManager()->Enabled());
   EXPECT_FALSE(plot.UpdateLocked());
+}
+
+TEST(PlotFrame, ChannelsScrollTheirAxesAndDrawOnceTheyHavePoints) {
+  Chart c;
+  TiPlotChannel* channel = c.plot.Channel(0);
+  c.Paint();
+  EXPECT_EQ(PositionOfChannel(c.plot), -1);  // no points yet
+  for (int x = 0; x <= 150; ++x) channel->AddXY(x, 10 * x);
+  EXPECT_GT(c.plot.XAxis(0)->Min(), 0);  // scrolled to keep the newest point
+  EXPECT_GE(c.plot.YAxis(0)->Max(), 1500);
+  c.Paint();
+  EXPECT_GE(PositionOfChannel(c.plot), 0);
+  // Some trace pixel in the channel's red lies inside the data view.
+  const TRect view = c.plot.DataView(0)->GetRect();
+  bool red = false;
+  for (int x = view.Left; x < view.Right && !red; ++x)
+    for (int y = view.Top; y < view.Bottom && !red; ++y) red = c.bitmap.Canvas().Pixel(x, y) == channel->Color();
+  EXPECT_TRUE(red);
 }
 
 TEST(PlotFrame, XYPlotMakesXYChannels) {

@@ -1,0 +1,28 @@
+// The axes a plot creates. Channels reach their axes as TiPlotChannelScale
+// (range, value-pixel map, tracking, cursor text); an axis class that is not
+// one yet gets that face here, from its own operations of the same names.
+// Once the axis unit itself derives from TiPlotChannelScale the plain axis
+// class is used and this wrapper is never instantiated.
+#pragma once
+#include <string>
+#include <type_traits>
+
+#include "plot/dIredAxis.h"
+#include "plot/iChannelScale.h"
+
+template <class Axis>
+class TiPlotScaledAxis : public Axis, public TiPlotChannelScale {
+ public:
+  using Axis::Axis;
+  double Min() const override { return Axis::Min(); }
+  double Span() const override { return Axis::Span(); }
+  int ValueToPixel(double v) const override { return Axis::ValueToPixel(v); }
+  double PixelToValue(int p) const override { return Axis::PixelToValue(p); }
+  bool IsValueVisible(double v) const override { return Axis::IsValueVisible(v); }
+  void Track(double v) override { Axis::Track(v); }
+  std::string FormatCursorText(double v) override { return Axis::FormatCursorText(v); }
+};
+
+template <class Axis>
+using TiPlotChartAxis =
+    std::conditional_t<std::is_base_of_v<TiPlotChannelScale, Axis>, Axis, TiPlotScaledAxis<Axis>>;
