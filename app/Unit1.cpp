@@ -24,6 +24,8 @@
 #include "platform/Locale.h"
 #include "platform/Random.h"
 #include "platform/Rounding.h"
+#include "plot/dIredDataCursor.h"
+#include "plot/dIredToolBar.h"
 
 bool TestMode = false;
 uint16_t SampleCounter = 0;
@@ -78,6 +80,43 @@ std::unique_ptr<TNumericDisplay> Display(QWidget* parent, int left, int top, int
   display->SetLoading(false);
   platform::SetParentWidget(*display, parent);
   return display;
+}
+
+// The chart as the window's stored description gives it: a blue-to-black
+// gradient, the flat small-button toolbar, a white-titled y axis that scales
+// to its data, a dark grey grid and a hidden data cursor.
+std::unique_ptr<TChart> Chart(QWidget* parent) {
+  auto chart = std::make_unique<TChart>();
+  chart->BeginUpdate();
+  chart->SetBackGroundGradientEnabled(true);
+  chart->SetBackGroundGradientDirection(ifdTopBottom);
+  chart->SetBackGroundGradientStartColor(clBlue);
+  chart->SetBackGroundGradientStopColor(clBlack);
+  TiPlotToolBar* toolBar = chart->ToolBar(0);
+  toolBar->SetFlatButtons(true);
+  toolBar->SetSmallButtons(true);
+  toolBar->SetZoomInOutFactor(2);
+  TiPlotYAxis* y = chart->YAxis(0);
+  y->SetSpan(100);
+  y->SetTrackingStyle(iptsScaleMinMax);
+  y->SetTrackingAlignFirstStyle(ipafsNone);
+  TFont white = y->TitleFont();
+  white.Color = clWhite;
+  y->SetTitleFont(white);
+  white = y->LabelsFont();
+  white.Color = clWhite;
+  y->SetLabelsFont(white);
+  chart->DataView(0)->SetGridLineColor(1776411);
+  chart->DataCursor(0)->SetVisible(false);
+  TFont title = chart->TitleFont();
+  title.Name = "Arial";
+  title.Height = 19;
+  title.Style = FontStyleBit(fsBold);
+  title.Color = clWhite;
+  chart->SetTitleFont(title);
+  chart->EndUpdate();
+  platform::SetParentWidget(*chart, parent);
+  return chart;
 }
 
 QIcon WindowIcon() {
@@ -176,8 +215,8 @@ void TForm1::CreateControls() {
   TabSheet2 = new QWidget;
   PageControl1->addTab(TabSheet1, Q("曲      线"));
   PageControl1->addTab(TabSheet2, Q("数      据"));
-  dIred1 = new TChart(TabSheet1);
-  (new QVBoxLayout(TabSheet1))->addWidget(dIred1);
+  dIred1 = Chart(TabSheet1);
+  (new QVBoxLayout(TabSheet1))->addWidget(platform::WidgetOf(*dIred1));
   TabSheet1->layout()->setContentsMargins(0, 0, 0, 0);
   Memo1 = new QPlainTextEdit(TabSheet2);
   (new QVBoxLayout(TabSheet2))->addWidget(Memo1);
@@ -234,7 +273,9 @@ void TForm1::dired_init() {
   x->SetTitleShow(true);
   x->SetSpan(100);
   distance->SetXAxisName(x->Name());
-  x->LabelsFont()->SetColor(clRed);
+  TFont labels = x->LabelsFont();
+  labels.Color = clRed;
+  x->SetLabelsFont(labels);
 
   dIred1->AddChannel();
   auto* temperature = dIred1->Channel(1);

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/FileDialog.h"
-#include "app/StandIns.h"
 #include "comm/XComDrv.h"
 #include "components/iSevenSegmentAnalog.h"
 #include "platform/Timer.h"
+#include "plot/dIred.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,11 +23,10 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 
-// The components the window works with; each name points at the stand-in until
-// the real component takes its place.
+// The components the window works with.
 using TSerialPort = TXComm;
 using TNumericDisplay = TiSevenSegmentAnalog;
-using TChart = TChartStandIn;
+using TChart = TiPlot;
 
 // Set when the operator starts "COM0"; never cleared while the program runs.
 extern bool TestMode;
@@ -68,7 +67,7 @@ class TForm1 : public QWidget {
   QWidget *TabSheet1, *TabSheet2;
   // Owned here, not by their panel: they go before the panel does.
   std::unique_ptr<TNumericDisplay> iSevenSegmentAnalog1, iSevenSegmentAnalog2;
-  TChart* dIred1;
+  std::unique_ptr<TChart> dIred1;
   QPlainTextEdit* Memo1;
   TTimer Timer1;
   std::unique_ptr<TSerialPort> XComm1;

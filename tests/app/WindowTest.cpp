@@ -113,7 +113,7 @@ TEST_F(Window, ControlsAsCreated) {
 }
 
 TEST_F(Window, ChartAfterItsSetUp) {
-  TChart* chart = form->dIred1;
+  TChart* chart = form->dIred1.get();
   EXPECT_EQ(chart->TitleText(), "实时距离曲线");
   ASSERT_EQ(chart->ChannelCount(), 2);
   ASSERT_EQ(chart->XAxisCount(), 1);
@@ -124,7 +124,7 @@ TEST_F(Window, ChartAfterItsSetUp) {
   EXPECT_EQ(chart->XAxis(0)->Title(), "采样时间(S)");
   EXPECT_TRUE(chart->XAxis(0)->TitleShow());
   EXPECT_EQ(chart->XAxis(0)->Span(), 100);
-  EXPECT_EQ(chart->XAxis(0)->LabelsFont()->Color(), clRed);
+  EXPECT_EQ(chart->XAxis(0)->LabelsFont().Color, clRed);
   EXPECT_EQ(chart->Channel(0)->TitleText(), "距离1");
   EXPECT_EQ(chart->Channel(0)->Color(), 255);
   EXPECT_EQ(chart->Channel(1)->TitleText(), "内部温度");
