@@ -34,21 +34,6 @@ void EnsureApplication() {
 double Distance(int i) { return 2000 + 1500 * std::sin(i * 0.1); }
 double Temperature(int i) { return 1000 + 300 * std::cos(i * 0.07); }
 
-// Channels reach their axes as TiPlotChannelScale; these axes offer the
-// axis's own range and value-pixel map under that name.
-template <class Axis>
-class TScaledAxis : public Axis, public TiPlotChannelScale {
- public:
-  using Axis::Axis;
-  double Min() const override { return Axis::Min(); }
-  double Span() const override { return Axis::Span(); }
-  int ValueToPixel(double v) const override { return Axis::ValueToPixel(v); }
-  double PixelToValue(int p) const override { return Axis::PixelToValue(p); }
-  bool IsValueVisible(double v) const override { return Axis::IsValueVisible(v); }
-  void Track(double v) override { Axis::Track(v); }
-  std::string FormatCursorText(double v) override { return Axis::FormatCursorText(v); }
-};
-
 void BuildOurChart(TiPlot& plot) {
   plot.SetBounds(0, 0, kWidth, kHeight);
   plot.SetBackGroundGradientEnabled(true);
@@ -57,10 +42,8 @@ void BuildOurChart(TiPlot& plot) {
   plot.RemoveAllChannels();
   plot.RemoveAllXAxes();
   plot.RemoveAllYAxes();
-  auto* x = new TScaledAxis<TiPlotXAxis>(plot.MasterManager()->Hooks());
-  x->Inserted();
-  auto* y = new TScaledAxis<TiPlotYAxis>(plot.MasterManager()->Hooks());
-  y->Inserted();
+  TiPlotXAxis* x = plot.XAxis(plot.AddXAxis());
+  TiPlotYAxis* y = plot.YAxis(plot.AddYAxis());
   plot.DataView(0)->SetGridXAxisName(x->Name());
   plot.DataView(0)->SetGridYAxisName(y->Name());
   y->SetMin(0);
