@@ -6,6 +6,7 @@
 #include "plot/dIredComponent.h"
 #include "plot/dIredLabel.h"
 #include "plot/dIredToolBar.h"
+#include "plot/iPlotScaledAxis.h"
 #include "plot/iPlotStream.h"
 
 namespace {
@@ -80,6 +81,21 @@ std::vector<std::pair<const char*, TiPlotObjectManagerCustom*>> Managers(TiPlotM
           {"LimitManager", m.LimitManager()},         {"LabelManager", m.LabelManager()}};
 }
 
+// As the manager reads its collection, but into axes the channels can scale
+// by (the manager alone would make plain ones).
+template <class Axis>
+void ReadAxes(TiPlotStreamReader& reader, TiPlotObjectManagerCustom& manager) {
+  reader.CheckCollection();
+  manager.Clear();
+  reader.ReadCollectionBegin();
+  while (reader.ReadItemBegin()) {
+    auto axis = std::make_unique<TiPlotChartAxis<Axis>>(manager.Hooks());
+    reader.ReadProperties(Reflect(*axis));
+    axis.release()->Inserted();  // from here the managers own it
+  }
+  reader.ReadCollectionEnd();
+}
+
 }  // namespace
 
 const TClassInfo& TiPlotComponent::StaticClass() {
@@ -136,7 +152,11 @@ void TiPlotComponent::ReadExtraAndManagers(TiPlotStreamReader& reader) {
       TiPlotObjectManagerCustom* target = nullptr;
       for (auto [managerName, manager] : Managers(*Master_))
         if (SameText(name, managerName)) target = manager;
-      if (target)
+      if (target == Master_->XAxisManager())
+        ReadAxes<TiPlotXAxis>(reader, *target);
+      else if (target == Master_->YAxisManager())
+        ReadAxes<TiPlotYAxis>(reader, *target);
+      else if (target)
         target->ReadFromStream(reader);
       else if (SameText(name, "TranslationManager") && Master_->TranslationManager())
         Master_->TranslationManager()->ReadFromStream(reader);

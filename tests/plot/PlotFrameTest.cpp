@@ -275,6 +275,17 @@ TEST(PlotFrame, DescriptionCarriesTheTranslationTableAndAxesReversal) {
   EXPECT_EQ(plain.WriteDescription().find("TranslationManager"), std::string::npos);
 }
 
+TEST(PlotFrame, LoadedChartStillDrawsItsChannels) {
+  TiPlot source;
+  source.SetBounds(0, 0, 400, 300);
+  TiPlot target;
+  target.ReadDescription(source.WriteDescription());
+  TBitmap bitmap(400, 300);
+  for (int x = 0; x < 20; ++x) target.Channel(0)->AddXY(x, x);
+  target.PaintTo(bitmap.Canvas());
+  EXPECT_GE(PositionOfChannel(target), 0);  // ready: its loaded axes are scales
+}
+
 TEST(PlotFrame, BadDescriptionLeavesTheChartUsable) {
   TiPlot plot;
   EXPECT_THROW(plot.ReadDescription("ToolBarManager = <\n  item\n"), Exception);
