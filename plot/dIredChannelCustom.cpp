@@ -198,6 +198,12 @@ void TiPlotChannelCustom::RecalculateStatistics() {
   }
 }
 
+bool TiPlotChannelCustom::RunningExtent(bool xDimension, double& min, double& max) const {
+  min = xDimension ? Stat_.XMin : Stat_.YMin;
+  max = xDimension ? Stat_.XMax : Stat_.YMax;
+  return Stat_.StatCount > 0;
+}
+
 // ---- Axes -------------------------------------------------------------------
 
 namespace {

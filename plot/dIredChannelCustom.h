@@ -32,7 +32,7 @@ struct TiPlotChannelOPCSettings {
   bool AutoConnect = true;
 };
 
-class TiPlotChannelCustom : public TiPlotManagerObject {
+class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExtents {
  public:
   explicit TiPlotChannelCustom(const TiPlotObjectHooks& hooks);
   ~TiPlotChannelCustom() override;
@@ -186,6 +186,8 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
   int64_t StatCount() const { return Stat_.StatCount; }
   // Over the stored points that are neither Null nor Empty.
   void RecalculateStatistics();
+  // The running extremes for an axis's ZoomToFitFast; false before any point.
+  bool RunningExtent(bool xDimension, double& min, double& max) const override;
 
   // ---- Axes -------------------------------------------------------------
   // The bound axes, looked up by name on first use; null when absent.

@@ -115,6 +115,22 @@ TEST(ChannelStatistics, ExtendedSumsKeepTheMeanOfLargeValuesExact) {
   EXPECT_NE(plainSum / n, 1e15 + 1.5 * 8192) << "the data no longer defeat a double sum";
 }
 
+TEST(ChannelStatistics, ZoomToFitFastUsesTheRunningExtremes) {
+  TTestPlot p;
+  p.master->AddXAxis();
+  p.master->AddChannel();
+  TiPlotChannelCustom* ch = p.master->ChannelManager()->Channel(0);
+  TiPlotXAxis* x = p.master->XAxisManager()->XAxis(0);
+  ch->SetRingBufferSize(2);
+  for (double v : {-40.0, 5.0, 7.0}) ch->AddXY(v, 0);  // -40 dropped from the list, still in the extremes
+  x->ZoomToFitFast();
+  EXPECT_EQ(x->Min(), -40);
+  EXPECT_EQ(x->Span(), 47);
+  ch->Clear();
+  double lo, hi;
+  EXPECT_FALSE(ch->RunningExtent(true, lo, hi));
+}
+
 TEST(ChannelAddXY, ReturnsTheListSlotAndNotifiesOncePerPoint) {
   TChart c;
   c.ch->SetRingBufferSize(3);
