@@ -397,8 +397,14 @@ void TForm1::SpeedButton2Click() {
 
 // Replays the memo into the chart. A short-form line has no temperature, so it
 // adds a point to channel 0 only. A text that is no number raises at its line:
-// the points before it stay.
+// the points before it stay. The chart's updates are locked meanwhile, so it
+// is drawn once at the end however long the log.
 void TForm1::Replay() {
+  struct UpdateLock {
+    explicit UpdateLock(TChart* chart) : chart(chart) { chart->BeginUpdate(); }
+    ~UpdateLock() { chart->EndUpdate(); }
+    TChart* chart;
+  } lock(dIred1.get());
   for (const std::string& line : MemoLines()) {
     const auto fields = SplitLogLine(line);
     if (!fields) continue;
