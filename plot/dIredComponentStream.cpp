@@ -174,9 +174,10 @@ void TiPlotComponent::ReadExtraAndManagers(TiPlotStreamReader& reader) {
       properties.emplace_back(name, value);
   }
   // Title views and the like need the objects, so plain properties go last.
-  for (const auto& [name, value] : properties) {
-    WithProperty(Reflect(*this), name, true, [&](TObjectRef holder, const TPropInfo& property) {
-      if (property.Kind != pkObject && property.Writable()) SetStreamValueText(holder, property, value);
+  for (const auto& property : properties) {
+    const std::string& text = property.second;
+    WithProperty(Reflect(*this), property.first, true, [&](TObjectRef holder, const TPropInfo& info) {
+      if (info.Kind != pkObject && info.Writable()) SetStreamValueText(holder, info, text);
     });
   }
 }

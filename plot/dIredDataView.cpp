@@ -97,7 +97,10 @@ void TiPlotDataView::NotifyRemove(TiPlotObject* object) {
 }
 
 void TiPlotDataView::NotifyRename(TiPlotObject* object) {
-  if (GridXAxis_.NotifyRename(object) | GridYAxis_.NotifyRename(object)) DoChange();
+  // Both references may follow the same rename.
+  const bool x = GridXAxis_.NotifyRename(object);
+  const bool y = GridYAxis_.NotifyRename(object);
+  if (x || y) DoChange();
 }
 
 void TiPlotDataView::NotifyFocus(TiPlotObject* object) {
