@@ -307,6 +307,7 @@ class TiPlotComponent : public TiCustomComponent,
   void iDoubleClick() override { PlotDoubleClick(); }
   bool iMouseWheel(TShiftState shift, int delta, TPoint position) override;
   void iKeyDown(uint16_t& key, TShiftState shift) override;
+  void CaptureLost() override { MouseCaptureLost(); }
   // Builds a chart's default objects with the layout manager disabled.
   template <class F>
   void BuildWithLayoutDisabled(F&& build);
