@@ -48,7 +48,14 @@ TiPlotXAxis::TiPlotXAxis(const TiPlotObjectHooks& hooks) : TiPlotAxis(hooks) {
 
 TiPlotYAxis::TiPlotYAxis(const TiPlotObjectHooks& hooks) : TiPlotAxis(hooks) {}
 
-TiPlotAxisOwner* TiPlotAxis::AxisOwner() const { return dynamic_cast<TiPlotAxisOwner*>(Owner()); }
+TiPlotAxisOwner* TiPlotAxis::AxisOwner() const {
+  TiPlotOwner* owner = Owner();
+  if (owner != castOwner_) {
+    castOwner_ = owner;
+    axisOwner_ = dynamic_cast<TiPlotAxisOwner*>(owner);
+  }
+  return axisOwner_;
+}
 
 // --- Range ---
 

@@ -306,6 +306,9 @@ class TiPlotAxis : public TiPlotLayoutObject {
   std::vector<TiPlotAxis*> SameOrientationAxes() const;
 
  private:
+  // AxisOwner is asked on every tracked value; the cast is done once per owner.
+  mutable TiPlotOwner* castOwner_ = nullptr;
+  mutable TiPlotAxisOwner* axisOwner_ = nullptr;
   void SetMinNoReport(double value, double oldMin);
   void ApplyTrack(const TiTrackStep& step);
   void ZoomToFitFrom(bool fast);
