@@ -5,6 +5,7 @@
 #include "components/iFont.h"
 #include "platform/Canvas.h"
 #include "platform/Exception.h"
+#include "platform/PopupMenu.h"
 #include "plot/dIredAnnotation.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/dIredDataCursor.h"
@@ -40,6 +41,14 @@ void ApplyAnnotationDefaults(A& a, const TFont& font, TBrushStyle brushStyle, TC
   if constexpr (requires { a.SetPenStyle(penStyle); }) a.SetPenStyle(penStyle);
   if constexpr (requires { a.SetPenColor(penColor); }) a.SetPenColor(penColor);
   if constexpr (requires { a.SetPenWidth(penWidth); }) a.SetPenWidth(penWidth);
+}
+
+std::vector<platform::TMenuEntry> MenuEntries(const std::vector<std::unique_ptr<TiMenuItem>>& items) {
+  std::vector<platform::TMenuEntry> entries;
+  for (const auto& item : items)
+    entries.push_back({item->Caption, item->Visible, item->Enabled, item->Checked, item->OnClick,
+                       MenuEntries(item->Items)});
+  return entries;
 }
 
 template <class T>
@@ -299,7 +308,7 @@ bool TiPlotComponent::ObjectPopupAllowed(TiPlotObject* object) {
 }
 
 void TiPlotComponent::ShowPopupMenu(TiPopupMenu& menu, int screenX, int screenY) {
-  if (OnShowPopupMenu) OnShowPopupMenu(menu, screenX, screenY);
+  platform::PopupMenu(MenuEntries(menu.Items), screenX, screenY);
 }
 
 void TiPlotComponent::ObjectMouseDown(TiPlotObject* object, const TiPlotMouseData&) { Fire(OnMouseDown, object); }

@@ -264,8 +264,6 @@ class TiPlotComponent : public TiCustomComponent,
   std::function<void(TiPlotComponent* sender, int index, int buttonType)> OnToolBarButtonClick;
   TiPlotZoomBoxEvent OnBeforeZoomBox;
   std::function<void(TiPlotComponent* sender, int index)> OnDataCursorChange;
-  // Test hook: the platform's popup menu.
-  std::function<void(TiPopupMenu& menu, int screenX, int screenY)> OnShowPopupMenu;
 
   // ---- TiPlotOwner, TiPlotDataViewHost, TiPlotAxisOwner ----
   std::string Translate(const std::string& text) override;

@@ -2,6 +2,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Exception.h"
+#include "platform/PopupMenu.h"
 #include "platform/SystemColors.h"
 #include "plot/dIred.h"
 #include "plot/dIredChannel.h"
@@ -15,6 +16,20 @@
 namespace {
 
 constexpr TColor kUnpainted = 0xFF00FF;
+
+// Popup menus are recorded, never shown: a shown menu waits for a choice.
+std::vector<std::string> shownMenu;
+class RecordMenus : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    platform::SetPopupMenuHook([](const std::vector<platform::TMenuEntry>& entries, int, int) {
+      shownMenu.clear();
+      for (const auto& e : entries) shownMenu.push_back(e.Caption);
+    });
+  }
+  void TearDown() override { platform::SetPopupMenuHook(nullptr); }
+};
+const auto* const kRecordMenus = ::testing::AddGlobalTestEnvironment(new RecordMenus);
 
 // The plot drawn once into a bitmap of its size, so that every object has
 // its rectangle.
@@ -387,19 +402,16 @@ TEST(PlotFrame, ShiftAndCtrlSelectAxesTogether) {
 
 TEST(PlotFrame, RightClickOpensTheObjectsMenuUnlessCancelled) {
   Chart c;
-  std::vector<std::string> captions;
-  c.plot.OnShowPopupMenu = [&](TiPopupMenu& menu, int, int) {
-    for (auto& item : menu.Items) captions.push_back(item->Caption);
-  };
+  shownMenu.clear();
   const TPoint p = c.Centre(c.plot.YAxis(0));
   c.plot.PlotMouseDown(ipmbRight, 0, p.X, p.Y);
   c.plot.PlotMouseUp(ipmbRight, 0, p.X, p.Y);
-  EXPECT_NE(std::find(captions.begin(), captions.end(), "Edit..."), captions.end());
-  captions.clear();
+  EXPECT_NE(std::find(shownMenu.begin(), shownMenu.end(), "Edit..."), shownMenu.end());
+  shownMenu.clear();
   c.plot.OnPopupMenu[ipekYAxis] = [](TiPlotComponent*, int, bool& cancel) { cancel = true; };
   c.plot.PlotMouseDown(ipmbRight, 0, p.X, p.Y);
   c.plot.PlotMouseUp(ipmbRight, 0, p.X, p.Y);
-  EXPECT_TRUE(captions.empty());
+  EXPECT_TRUE(shownMenu.empty());
 }
 
 TEST(PlotFrame, RemovedObjectIsForgottenByThePointerState) {
