@@ -255,8 +255,9 @@ bool TCustomComm::OpenDevice() {
   if (IsDeviceOpen()) RaiseDeviceError(sDeviceAlreadyOpened, ecAlreadyOpened);
   locks_ = {};
   if (!device_->Open(deviceName_)) {
-    std::string message = sCannotOpenDevice;
-    message.replace(message.find("%s"), 2, deviceName_);
+    const std::string pattern = sCannotOpenDevice;
+    const size_t at = pattern.find("%s");
+    const std::string message = pattern.substr(0, at) + deviceName_ + pattern.substr(at + 2);
     throw EDeviceError(message, ecCannotOpen);
   }
   thread_ = std::make_unique<TCommEventThread>(*this);

@@ -53,7 +53,8 @@ std::string FormatScientific(double value, int decimals, int exponentDigits) {
   std::string mantissa = text.substr(0, e);
   const char sign = text[e + 1];
   std::string exponent = text.substr(e + 2);
-  while (static_cast<int>(exponent.size()) < exponentDigits) exponent.insert(0, "0");
+  if (static_cast<int>(exponent.size()) < exponentDigits)
+    exponent = std::string(exponentDigits - exponent.size(), '0') + exponent;
   const size_t point = mantissa.find('.');
   if (point != std::string::npos) mantissa[point] = FormatSettings().DecimalSeparator;
   return mantissa + "E" + sign + exponent;

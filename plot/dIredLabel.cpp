@@ -70,7 +70,7 @@ void TiPlotLabel::Draw(TCanvas* canvas, TColor) {
 void TiPlotLabel::DrawHorizontal(TCanvas* canvas, const Margins& m) {
   const TRect& r = GetRect();
   TRect box{r.Left + m.Left, r.Top + m.Top, r.Right - m.Right, r.Bottom - m.Bottom};
-  const TDrawTextFlags align = Alignment_ == iahCenter ? dtCenter : Alignment_ == iahRight ? dtRight : 0;
+  const TDrawTextFlags align = Alignment_ == iahCenter ? dtCenter : Alignment_ == iahRight ? TDrawTextFlags{dtRight} : TDrawTextFlags{0};
   canvas->DrawText(Caption_, box, align | dtNoClip);
 }
 
