@@ -279,10 +279,9 @@ void TPainterCanvas::DoText(int x, int y, const std::string& text, const TRect* 
   p_.save();
   p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (clip) p_.setClipRect(ToQRect(*clip), hasClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
-  const QFont font = ToQFont(Font);
-  p_.setFont(font);
+  p_.setFont(CurrentFont());
   p_.setPen(ToQColor(Font.Color));
-  const int ascent = QFontMetrics(font).ascent();
+  const int ascent = CurrentMetrics().ascent();
   p_.translate(x, y);
   if (Font.Orientation != 0) p_.rotate(-Font.Orientation / 10.0);
   p_.drawText(QPoint(0, ascent), QString::fromStdString(text));
@@ -290,7 +289,29 @@ void TPainterCanvas::DoText(int x, int y, const std::string& text, const TRect* 
   penValid_ = false;
 }
 
-TSize TPainterCanvas::DoTextExtent(const std::string& text) const { return MeasureText(Font, text); }
+TSize TPainterCanvas::DoTextExtent(const std::string& text) const {
+  const QFontMetrics& metrics = CurrentMetrics();
+  return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+}
+
+const QFont& TPainterCanvas::CurrentFont() const {
+  // Colour and rotation are applied per text; they do not make another font.
+  TFont key = Font;
+  key.Color = 0;
+  key.Orientation = 0;
+  if (!fontValid_ || !(key == fontKey_)) {
+    fontKey_ = key;
+    font_ = ToQFont(Font);
+    metrics_.emplace(font_);
+    fontValid_ = true;
+  }
+  return font_;
+}
+
+const QFontMetrics& TPainterCanvas::CurrentMetrics() const {
+  CurrentFont();
+  return *metrics_;
+}
 
 void TPainterCanvas::DoBitmap(const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor transparent) {
   CopyMode();

@@ -4,6 +4,8 @@
 // wider, and draws a line's last pixel, so both are adjusted here.
 #pragma once
 #include <QFont>
+#include <QFontMetrics>
+#include <optional>
 #include <QImage>
 #include <QPainter>
 
@@ -57,6 +59,15 @@ class TPainterCanvas : public TCanvas {
   int ppi_;
   TPen applied_{};
   bool penValid_ = false;
+
+  // A chart draws most of its texts in a few fonts: building the Qt font and
+  // its metrics once per font, not once per text, keeps text cheap.
+  const QFont& CurrentFont() const;
+  const QFontMetrics& CurrentMetrics() const;
+  mutable TFont fontKey_{};
+  mutable bool fontValid_ = false;
+  mutable QFont font_;
+  mutable std::optional<QFontMetrics> metrics_;
 };
 
 }  // namespace platform
