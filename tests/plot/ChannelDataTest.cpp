@@ -12,31 +12,7 @@
 
 namespace {
 
-std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
-}
-
-// A chart with one test x axis, one test y axis and one strip-chart channel
-// bound to them.
-struct TChart {
-  TTestPlot plot;
-  TTestXAxis* x;
-  TTestYAxis* y;
-  TiPlotChannel* ch;
-  TChart() {
-    x = new TTestXAxis(plot.master->Hooks());
-    x->Inserted();
-    y = new TTestYAxis(plot.master->Hooks());
-    y->Inserted();
-    plot.master->AddChannel();
-    ch = static_cast<TiPlotChannel*>(plot.master->ChannelManager()->Channel(0));
-  }
-};
+using TChart = TTestChannelChart;
 
 }  // namespace
 

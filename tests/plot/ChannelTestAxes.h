@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "PlotTestSupport.h"
 #include "plot/dIredAxis.h"
+#include "plot/dIredChannel.h"
 #include "plot/iChannelScale.h"
 
 // Horizontal: Min at pixel `from`, Max at pixel `to`; vertical: Min at the
@@ -46,5 +48,22 @@ class TTestYAxis : public TiPlotYAxis, public TLinearScale {
   explicit TTestYAxis(const TiPlotObjectHooks& hooks) : TiPlotYAxis(hooks) {
     pixelMin = 100;  // values grow upwards
     pixelMax = 0;
+  }
+};
+
+// A chart with one test x axis, one test y axis and one strip-chart channel
+// bound to them.
+struct TTestChannelChart {
+  TTestPlot plot;
+  TTestXAxis* x;
+  TTestYAxis* y;
+  TiPlotChannel* ch;
+  TTestChannelChart() {
+    x = new TTestXAxis(plot.master->Hooks());
+    x->Inserted();
+    y = new TTestYAxis(plot.master->Hooks());
+    y->Inserted();
+    plot.master->AddChannel();
+    ch = static_cast<TiPlotChannel*>(plot.master->ChannelManager()->Channel(0));
   }
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Exception.h"
+#include "PlotTestSupport.h"
 #include "plot/dIredDataCompactIntervalList.h"
 #include "plot/dIredDataCompactList.h"
 #include "plot/dIredDataFullList.h"
@@ -33,15 +34,6 @@ std::vector<double> Ys(TiPlotDataCustomList& l) {
 
 void Feed(TiPlotDataCustomList& l, int from, int to) {
   for (int x = from; x <= to; ++x) l.Add(x, x * 10);
-}
-
-std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
 }
 
 }  // namespace

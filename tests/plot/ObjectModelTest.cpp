@@ -14,15 +14,6 @@
 
 namespace {
 
-std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
-}
-
 TiPlotChannelCustom* Channel(TTestPlot& p, int i) { return p.master->ChannelManager()->Channel(i); }
 
 // A channel that notes, when told of a removal, whether the axis was still

@@ -1,11 +1,23 @@
 // A minimal chart for the object-model tests: owns a master manager and
 // records what the objects report to it.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/Exception.h"
 #include "plot/dIredMasterManager.h"
+
+// The message of what `f` raises, or "(no exception)".
+inline std::string MessageOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const Exception& e) {
+    return e.Message;
+  }
+  return "(no exception)";
+}
 
 class TTestPlot : public TiPlotOwner {
  public:

@@ -18,29 +18,10 @@
 
 namespace {
 
-std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
-}
-
 // A strip chart whose axes map 0..100 onto pixels 0..100 (y upwards) and a
 // black channel on it.
-struct TChart {
-  TTestPlot plot;
-  TTestXAxis* x;
-  TTestYAxis* y;
-  TiPlotChannel* ch;
+struct TChart : TTestChannelChart {
   TChart() {
-    x = new TTestXAxis(plot.master->Hooks());
-    x->Inserted();
-    y = new TTestYAxis(plot.master->Hooks());
-    y->Inserted();
-    plot.master->AddChannel();
-    ch = static_cast<TiPlotChannel*>(plot.master->ChannelManager()->Channel(0));
     ch->SetColor(clBlack);
     ch->SetXAxisTrackingEnabled(false);
     ch->SetYAxisTrackingEnabled(false);
