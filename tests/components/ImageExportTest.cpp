@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <jpeglib.h>
-#include <png.h>
 
 #include <cstdio>
 #include <cstring>
@@ -11,55 +9,11 @@
 #include "platform/Bitmap.h"
 #include "platform/Files.h"
 #include "platform/ImageFiles.h"
+#include "tests/support/ImageDecode.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-struct Decoded {
-  int width = 0, height = 0;
-  bool progressive = false;
-  std::vector<uint8_t> rgb;
-  TColor At(int x, int y) const {
-    const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
-    return RGB(p[0], p[1], p[2]);
-  }
-};
-
-Decoded DecodePNG(const std::string& file) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  EXPECT_TRUE(png_image_begin_read_from_file(&image, file.c_str())) << image.message;
-  image.format = PNG_FORMAT_RGB;
-  Decoded d;
-  d.width = static_cast<int>(image.width);
-  d.height = static_cast<int>(image.height);
-  d.rgb.resize(PNG_IMAGE_SIZE(image));
-  EXPECT_TRUE(png_image_finish_read(&image, nullptr, d.rgb.data(), 0, nullptr)) << image.message;
-  return d;
-}
-
-Decoded DecodeJPEG(const std::string& bytes) {
-  jpeg_decompress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-  jpeg_read_header(&info, TRUE);
-  Decoded d;
-  d.progressive = jpeg_has_multiple_scans(&info);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  d.width = static_cast<int>(info.output_width);
-  d.height = static_cast<int>(info.output_height);
-  d.rgb.resize(static_cast<size_t>(d.width) * d.height * 3);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = &d.rgb[static_cast<size_t>(info.output_scanline) * d.width * 3];
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return d;
-}
 
 uint32_t U32(const std::string& b, size_t at) {
   uint32_t v;
@@ -74,10 +28,6 @@ std::string Ascii16(const std::string& b, size_t at, size_t chars) {
   return s;
 }
 
-bool Near(TColor a, TColor b, int tolerance) {
-  return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-         std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
 
 class ImageExport : public ::testing::Test {
  protected:
@@ -115,7 +65,7 @@ TEST_F(ImageExport, RangeErrorsComeBeforeAnyFile) {
 
 TEST_F(ImageExport, PNGDecodesToThePaintedPixels) {
   SaveImageToPNG(component, Path("a.png"), 9);
-  const Decoded d = DecodePNG(Path("a.png"));
+  const Decoded d = DecodePng(platform::ReadWholeFile(Path("a.png")));
   ASSERT_EQ(d.width, 64);
   ASSERT_EQ(d.height, 48);
   EXPECT_EQ(d.At(15, 15), clLime);
@@ -127,7 +77,7 @@ TEST_F(ImageExport, PNGDecodesToThePaintedPixels) {
 
 TEST_F(ImageExport, JPEGFilesAndMemoryImagesCarryTheProgressiveChoice) {
   SaveImageToJPEG(component, Path("p.jpg"), 100, true);
-  const Decoded p = DecodeJPEG(platform::ReadWholeFile(Path("p.jpg")));
+  const Decoded p = DecodeJpeg(platform::ReadWholeFile(Path("p.jpg")));
   EXPECT_TRUE(p.progressive);
   EXPECT_EQ(p.width, 64);
   EXPECT_EQ(p.height, 48);
@@ -137,7 +87,7 @@ TEST_F(ImageExport, JPEGFilesAndMemoryImagesCarryTheProgressiveChoice) {
   auto image = GetJPEGImage(component, 90, false);
   ASSERT_TRUE(image);
   EXPECT_FALSE(image->ProgressiveEncoding());
-  const Decoded b = DecodeJPEG(image->Data());
+  const Decoded b = DecodeJpeg(image->Data());
   EXPECT_FALSE(b.progressive);
   EXPECT_EQ(b.width, 64);
   EXPECT_TRUE(Near(b.At(40, 30), clNavy, 24));

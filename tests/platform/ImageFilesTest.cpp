@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <jpeglib.h>
 #include <string>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "platform/Exception.h"
 #include "platform/Files.h"
 #include "platform/ImageFiles.h"
+#include "tests/support/ImageDecode.h"
 
 namespace fs = std::filesystem;
 
@@ -22,49 +21,6 @@ const bool kApplication = [] {
   return true;
 }();
 
-struct Decoded {
-  int width = 0, height = 0;
-  bool progressive = false;
-  std::vector<unsigned char> rgb;
-  TColor At(int x, int y) const {
-    const size_t i = 3 * (static_cast<size_t>(y) * width + x);
-    return RGB(rgb[i], rgb[i + 1], rgb[i + 2]);
-  }
-};
-
-Decoded DecodePng(const std::string& bytes) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  EXPECT_TRUE(png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()));
-  image.format = PNG_FORMAT_RGB;
-  Decoded d;
-  d.width = image.width, d.height = image.height;
-  d.rgb.resize(PNG_IMAGE_SIZE(image));
-  EXPECT_TRUE(png_image_finish_read(&image, nullptr, d.rgb.data(), 0, nullptr));
-  return d;
-}
-
-Decoded DecodeJpeg(const std::string& bytes) {
-  jpeg_decompress_struct info;
-  jpeg_error_mgr err;
-  info.err = jpeg_std_error(&err);
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-  jpeg_read_header(&info, TRUE);
-  Decoded d;
-  d.progressive = jpeg_has_multiple_scans(&info);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  d.width = info.output_width, d.height = info.output_height;
-  d.rgb.resize(3u * d.width * d.height);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = d.rgb.data() + 3u * d.width * info.output_scanline;
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return d;
-}
 
 // Colour blocks with a frame: pixels to find again, and room to compress.
 TBitmap Picture() {
@@ -79,10 +35,6 @@ TBitmap Picture() {
   return b;
 }
 
-bool Near(TColor a, TColor b, int tolerance) {
-  return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-         std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
 
 class ImageFilesTest : public ::testing::Test {
  protected:
