@@ -25,6 +25,19 @@ class TiPlotDataRecordList : public TiPlotDataCustomList {
     Count_ = Capacity_ = RingStart_ = 0;
   }
 
+  // Calls run(records, count, firstIndex) for logical points first..last in
+  // storage order: one run, or two when a wrapped ring splits them. A walk
+  // over the runs reads records without an index check or slot rule each.
+  template <class Run>
+  void ForEachRun(int first, int last, Run&& run) const {
+    if (first < 0 || last >= Count_ || first > last) return;
+    const int start = first + RingStart_ >= Count_ ? first + RingStart_ - Count_ : first + RingStart_;
+    const int n = last - first + 1;
+    const int head = std::min(n, Count_ - start);
+    run(static_cast<const Record*>(Items + start), head, first);
+    if (head < n) run(static_cast<const Record*>(Items), n - head, first + head);
+  }
+
   void SetCapacity(int N) override {
     if (N < 0 || N > MaxCount_) throw Exception("Exceed Maximum List Size");
     if (N == Capacity_) return;
