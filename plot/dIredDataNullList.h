@@ -11,6 +11,8 @@ static_assert(sizeof(TiPlotDataNullRecord) == 24);
 
 class TiPlotDataNullList final : public TiPlotDataRecordList<TiPlotDataNullRecord> {
  public:
+  static constexpr uint16_t NullBit = 1, EmptyBit = 2, MarkersVisibleBit = 4;
+
   double GetX(int Index) override { return At(Index).X; }
   double GetY(int Index) override { return At(Index).Y; }
   bool GetNull(int Index) override { return Bit(Index, NullBit); }
@@ -45,7 +47,6 @@ class TiPlotDataNullList final : public TiPlotDataRecordList<TiPlotDataNullRecor
   }
 
  private:
-  static constexpr uint16_t NullBit = 1, EmptyBit = 2, MarkersVisibleBit = 4;
   static constexpr int StyleShift = 3;
   static constexpr unsigned StyleMask = 15;
   static uint16_t StyleBits(TiPlotMarkerStyle s) { return static_cast<uint16_t>((s & StyleMask) << StyleShift); }
