@@ -9,6 +9,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/ControlQt.h"
+#include "platform/LineRaster.h"
 
 namespace platform {
 
@@ -137,7 +138,31 @@ void TPainterCanvas::WithoutLastPixel(TPoint last, Strokes strokes) {
   }
 }
 
+// Solid cosmetic lines in copy mode on an untransformed 32-bit image are
+// set pixel by pixel here; everything else goes through the painter.
+bool TPainterCanvas::RasterTarget(TPixelTarget& target) {
+  if (!image_ || antialias_ || Pen.Width > 1 || Pen.Mode != pmCopy) return false;
+  if (Pen.Style != psSolid && Pen.Style != psInsideFrame) return false;
+  const QImage::Format f = image_->format();
+  if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) return false;
+  if (image_->devicePixelRatio() != 1.0 || p_.transform().type() != QTransform::TxNone) return false;
+  TRect clip{0, 0, image_->width(), image_->height()};
+  if (hasClip_)
+    clip = {std::max(clip.Left, clip_.Left), std::max(clip.Top, clip_.Top), std::min(clip.Right, clip_.Right),
+            std::min(clip.Bottom, clip_.Bottom)};
+  target.Bits = reinterpret_cast<uint32_t*>(image_->bits());
+  target.Stride = static_cast<int>(image_->bytesPerLine() / 4);
+  target.Clip = clip;
+  return true;
+}
+
+uint32_t TPainterCanvas::PenPixel() const { return ToQColor(Pen.Color).rgb() | 0xFF000000u; }
+
 void TPainterCanvas::DoLine(TPoint from, TPoint to) {
+  if (TPixelTarget t; RasterTarget(t)) {
+    RasterLine(t, from, to, PenPixel());
+    return;
+  }
   ApplyPen();
   p_.setBrush(Qt::NoBrush);
   WithoutLastPixel(to, [&](bool shorten) {
@@ -148,6 +173,11 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to) {
 }
 
 void TPainterCanvas::DoPolyline(const std::vector<TPoint>& points) {
+  if (TPixelTarget t; RasterTarget(t)) {
+    const uint32_t pixel = PenPixel();
+    for (size_t i = 1; i < points.size(); ++i) RasterLine(t, points[i - 1], points[i], pixel);
+    return;
+  }
   ApplyPen();
   p_.setBrush(Qt::NoBrush);
   QPolygon poly(static_cast<int>(points.size()));
@@ -336,7 +366,10 @@ void TPainterCanvas::DoClip(const TRect* r) {
   else p_.setClipping(false);
 }
 
-void TPainterCanvas::DoAntialias(bool on) { p_.setRenderHint(QPainter::Antialiasing, on); }
+void TPainterCanvas::DoAntialias(bool on) {
+  antialias_ = on;
+  p_.setRenderHint(QPainter::Antialiasing, on);
+}
 
 std::unique_ptr<TCanvas> MakePainterCanvas(QPainter& painter, int pixelsPerInch) {
   QImage* image = painter.device() && painter.device()->devType() == QInternal::Image

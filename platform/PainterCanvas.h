@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include "platform/Canvas.h"
+#include "platform/LineRaster.h"
 
 namespace platform {
 
@@ -49,6 +50,8 @@ class TPainterCanvas : public TCanvas {
   void ApplyBrush();  // brush from Brush
   void NoPen();
   void CopyMode();
+  bool RasterTarget(TPixelTarget& target);
+  uint32_t PenPixel() const;
   // Draws `strokes` with the pen, leaving out pixel `last` as the classic
   // convention wants: restored from the image when there is one.
   template <typename Strokes>
@@ -59,6 +62,7 @@ class TPainterCanvas : public TCanvas {
   int ppi_;
   TPen applied_{};
   bool penValid_ = false;
+  bool antialias_ = false;
 
   // A chart draws most of its texts in a few fonts: building the Qt font and
   // its metrics once per font, not once per text, keeps text cheap.
