@@ -1,5 +1,6 @@
 #include "plot/dIredChannel.h"
 
+#include "plot/dIredDataCompactList.h"
 #include "plot/dIredDataNullList.h"
 #include "plot/dIredDataView.h"
 #include "plot/dIredMasterManager.h"
@@ -198,7 +199,9 @@ void TiPlotChannel::DrawTrace(TCanvas* canvas, bool axesSwapped) {
       if (!FastDrawEnabled_) {
         DrawPointTrace(DataList(), first, last, drawer);
       } else if (auto* standard = dynamic_cast<TiPlotDataNullList*>(&DataList())) {
-        DrawReducedTrace(*standard, first, last, drawer);  // the common list, without virtual reads
+        DrawReducedTrace(*standard, first, last, drawer);  // the common lists, over their records
+      } else if (auto* compact = dynamic_cast<TiPlotDataCompactList*>(&DataList())) {
+        DrawReducedTrace(*compact, first, last, drawer);
       } else {
         DrawReducedTrace(DataList(), first, last, drawer);
       }

@@ -3,6 +3,10 @@
 // connecting line to the next column, so a million points cost about what a
 // screen width of points does. Per-point pens are not used.
 #pragma once
+#include <cmath>
+
+#include "plot/dIredDataCompactList.h"
+#include "plot/dIredDataNullList.h"
 #include "plot/iTraceDrawer.h"
 
 // The points of one pixel column, as they are put in.
@@ -32,18 +36,22 @@ class TiPlotColumnReducer {
  public:
   explicit TiPlotColumnReducer(TiPlotTraceDrawer& drawer) : Drawer_(drawer) {}
 
-  void Put(int pixelX, double x, double y) {
+  // Returns the column the point went into.
+  TiPlotMinMaxPoint& Put(int pixelX, double x, double y) {
     if (P_.Empty || pixelX == P_.PixelX) {
       P_.Put(pixelX, y, x);
-    } else if (C_.Empty || pixelX == C_.PixelX) {
-      C_.Put(pixelX, y, x);
-    } else {
-      N_.Put(pixelX, y, x);
-      Flush();
-      P_ = N_;
-      C_.Reset();
-      N_.Reset();
+      return P_;
     }
+    if (C_.Empty || pixelX == C_.PixelX) {
+      C_.Put(pixelX, y, x);
+      return C_;
+    }
+    N_.Put(pixelX, y, x);
+    Flush();
+    P_ = N_;
+    C_.Reset();
+    N_.Reset();
+    return P_;
   }
   // A Null point: what was gathered is drawn and the trace breaks.
   void Break() {
@@ -72,31 +80,108 @@ inline int LinearPixel(double offset, double factor, double v) {
   return static_cast<int>((p + 6755399441055744.0) - 6755399441055744.0);
 }
 
-// Walks points first..last of `data` (GetPoint) through a reducer. Empty
-// points are skipped; Null points break the trace.
-template <class Source, class PixelOf>
-void ReduceVisible(Source& data, int first, int last, TiPlotColumnReducer& reducer, PixelOf&& pixelOf) {
+// The X-axis pixel of a value, and the values that surely fall in a given
+// pixel column: a dense walk tests most points against the column it is in
+// rather than working out their pixel.
+class TiPlotColumnMap {
+ public:
+  explicit TiPlotColumnMap(const TiPlotChannelScale& axis) : Axis_(axis) {
+    Linear_ = axis.LinearPixelMap(Offset_, Factor_) && std::isfinite(Offset_) && std::isfinite(Factor_) &&
+              Factor_ != 0;
+  }
+  int Pixel(double x) const { return Linear_ ? LinearPixel(Offset_, Factor_, x) : Axis_.ValueToPixel(x); }
+  // [lo, hi] maps to pixel px with room to spare for rounding; empty when the
+  // map is not linear or px is at the clamp.
+  void Window(int px, double& lo, double& hi) const {
+    lo = 1, hi = 0;
+    if (!Linear_ || px <= -32000 || px >= 32000) return;
+    const double a = (px - 0.49 - Offset_) / Factor_, b = (px + 0.49 - Offset_) / Factor_;
+    lo = a < b ? a : b;
+    hi = a < b ? b : a;
+  }
+
+ private:
+  const TiPlotChannelScale& Axis_;
+  double Offset_ = 0, Factor_ = 1;
+  bool Linear_ = false;
+};
+
+// What a walk reads of a point.
+enum TiPlotWalkKind { ipwkValid, ipwkEmpty, ipwkNull };
+
+// Puts points first..last through a reducer: Empty points are skipped, Null
+// points break the trace. `read(i, x, y)` gives logical point i. A point
+// inside the window of the column the last one went into joins that column
+// directly; any other goes through the reducer.
+template <class Read>
+void ReduceRange(int first, int last, TiPlotColumnReducer& reducer, const TiPlotColumnMap& columns, Read&& read) {
+  TiPlotMinMaxPoint* hot = nullptr;
+  double lo = 1, hi = 0;
   for (int i = first; i <= last; ++i) {
     double x, y;
-    bool empty, null;
-    data.GetPoint(i, x, y, empty, null);
-    if (empty) continue;
-    if (null)
+    const TiPlotWalkKind kind = read(i, x, y);
+    if (kind == ipwkValid && x >= lo && x <= hi) {
+      // The extremes stay in memory: as conditional stores they cost nothing
+      // while no new extreme comes, where min/max instructions in registers
+      // would chain every point to the one before.
+      if (y > hot->MaxY) hot->MaxY = y;
+      if (!(y >= hot->MinY)) hot->MinY = y;
+      hot->LastY = y;
+      continue;
+    }
+    lo = 1, hi = 0;
+    if (kind == ipwkNull) {
       reducer.Break();
-    else
-      reducer.Put(pixelOf(x), x, y);
+    } else if (kind == ipwkValid) {
+      const int px = columns.Pixel(x);
+      hot = &reducer.Put(px, x, y);
+      columns.Window(px, lo, hi);
+    }
   }
-  reducer.Flush();
 }
 
-template <class Source>
-void DrawReducedTrace(Source& data, int first, int last, TiPlotTraceDrawer& drawer) {
+// The walk over any list, through its virtual reads.
+inline void ReducePoints(TiPlotDataCustomList& data, int first, int last, TiPlotColumnReducer& reducer,
+                         const TiPlotColumnMap& columns) {
+  ReduceRange(first, last, reducer, columns, [&](int i, double& x, double& y) {
+    bool empty, null;
+    data.GetPoint(i, x, y, empty, null);
+    return empty ? ipwkEmpty : (null ? ipwkNull : ipwkValid);
+  });
+}
+
+// The common lists are walked over their records, run by run: no virtual
+// read, index check or ring slot rule per point.
+inline void ReducePoints(const TiPlotDataNullList& data, int first, int last, TiPlotColumnReducer& reducer,
+                         const TiPlotColumnMap& columns) {
+  data.ForEachRun(first, last, [&](const TiPlotDataNullRecord* r, int n, int) {
+    ReduceRange(0, n - 1, reducer, columns, [r](int i, double& x, double& y) {
+      __builtin_prefetch(r + i + 96);  // a walk this simple waits on memory without it
+      x = r[i].X;
+      y = r[i].Y;
+      const uint16_t flags = r[i].Flags;
+      if (flags & TiPlotDataNullList::EmptyBit) return ipwkEmpty;
+      return flags & TiPlotDataNullList::NullBit ? ipwkNull : ipwkValid;
+    });
+  });
+}
+
+inline void ReducePoints(const TiPlotDataCompactList& data, int first, int last, TiPlotColumnReducer& reducer,
+                         const TiPlotColumnMap& columns) {
+  data.ForEachRun(first, last, [&](const TiPlotDataCompactRecord* r, int n, int) {
+    ReduceRange(0, n - 1, reducer, columns, [r](int i, double& x, double& y) {
+      __builtin_prefetch(r + i + 256);
+      x = r[i].X;
+      y = r[i].Y;
+      return ipwkValid;
+    });
+  });
+}
+
+template <class List>
+void DrawReducedTrace(List& data, int first, int last, TiPlotTraceDrawer& drawer) {
   if (first < 0 || last < 0 || first == last) return;
   TiPlotColumnReducer reducer(drawer);
-  const TiPlotChannelScale& xAxis = drawer.XAxis;
-  double offset, factor;
-  if (xAxis.LinearPixelMap(offset, factor))
-    ReduceVisible(data, first, last, reducer, [=](double x) { return LinearPixel(offset, factor, x); });
-  else
-    ReduceVisible(data, first, last, reducer, [&](double x) { return xAxis.ValueToPixel(x); });
+  ReducePoints(data, first, last, reducer, TiPlotColumnMap(drawer.XAxis));
+  reducer.Flush();
 }
