@@ -384,3 +384,70 @@ TEST(TraceReduction, TheLinearPixelMapRoundsHalvesToEvenAndClamps) {
   EXPECT_EQ(LinearPixel(0, 1, 1e12), 32000);
   EXPECT_EQ(LinearPixel(0, 1, -1e12), -32000);
 }
+
+// Every list kind, as a wrapped ring (the walk reads its records in two runs):
+// the fast walk must set the per-point trace's pixels. With Null points inside
+// dense columns it may add one pixel per break, no more: the last point before
+// a break ends no line in the per-point trace, while a column's stroke always
+// shows both its extremes.
+TEST(TraceReduction, EveryListKindAndAWrappedRingDrawThePerPointPixels) {
+  for (bool nulls : {false, true})
+    for (TiPlotDataStyle style : {ipdsStandard, ipdsCompact, ipdsFullFeature}) {
+      if (nulls && style == ipdsCompact) continue;  // it keeps no Null points
+      TChart fast, slow;
+      slow.ch->SetFastDrawEnabled(false);
+      int breaks = 0;
+      for (TChart* c : {&fast, &slow}) {
+        c->ch->SetDataStyle(style);
+        c->ch->SetRingBufferSize(20000);
+        c->x->pixelMax = 300;
+        c->y->pixelMin = 150;
+        for (int i = 0; i < 50000; ++i) {
+          const double y = 50 + 30 * std::sin(i * 0.001) + ((i * 2654435761u) % 1000) / 40.0 - 12;
+          c->ch->AddXY((i - 30000) * 0.005, y);
+          if (nulls && i % 777 == 0) c->ch->SetNull(c->ch->Count() - 1, true);
+        }
+        c->ch->AddXY(100, 50);  // the newest point in a column of its own
+      }
+      if (nulls) breaks = 20000 / 777 + 1;
+      ASSERT_EQ(fast.ch->Count(), 20000);
+      const TInk a = Render(fast, 301, 151), b = Render(slow, 301, 151);
+      EXPECT_GT(a.size(), 1500u) << style;
+      TInk extra;
+      for (auto p : a)
+        if (!b.count(p)) extra.insert(p);
+      EXPECT_EQ(a.size() - extra.size(), b.size()) << style << " misses pixels of the per-point trace";
+      EXPECT_LE(extra.size(), static_cast<size_t>(breaks)) << style << " nulls " << nulls;
+    }
+}
+
+// A dense walk takes a point inside its column's window as being in that
+// column without working out its pixel: every such value must map there.
+TEST(TraceReduction, ColumnWindowsHoldOnlyValuesOfTheirPixel) {
+  struct TScale : TiPlotChannelScale {
+    double offset, factor;
+    TScale(double o, double f) : offset(o), factor(f) {}
+    double Min() const override { return 0; }
+    double Span() const override { return 1; }
+    int ValueToPixel(double v) const override { return LinearPixel(offset, factor, v); }
+    bool LinearPixelMap(double& o, double& f) const override { o = offset, f = factor; return true; }
+    double PixelToValue(int) const override { return 0; }
+    bool IsValueVisible(double) const override { return true; }
+    void Track(double) override {}
+    std::string FormatCursorText(double) override { return {}; }
+  };
+  for (auto [o, f] : {std::pair{0.0, 1e-4}, {1000.0, -0.37}, {-5e5, 3.3}, {0.5, 1e-9}, {12.0, 7e6}}) {
+    const TScale scale(o, f);
+    const TiPlotColumnMap columns(scale);
+    for (int px : {-31999, -5, 0, 1, 2, 499, 1000, 31999}) {
+      double lo, hi;
+      columns.Window(px, lo, hi);
+      ASSERT_LE(lo, hi) << o << " " << f << " " << px;
+      for (double v : {lo, hi, std::nextafter(lo, hi), std::nextafter(hi, lo), (lo + hi) / 2})
+        EXPECT_EQ(LinearPixel(o, f, v), px) << o << " " << f << " " << px << " " << v;
+    }
+    double lo, hi;
+    columns.Window(32000, lo, hi);  // the clamp takes in values far beyond: no window
+    EXPECT_GT(lo, hi);
+  }
+}
