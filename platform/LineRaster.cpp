@@ -1,6 +1,7 @@
 #include "platform/LineRaster.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace platform {
@@ -19,7 +20,73 @@ void StepsInside(int start, int dir, int lo, int hi, int steps, int& first, int&
   }
 }
 
+// The rows of a disk of diameter `width` around a pixel: for each row offset,
+// the first and last column offset. Even widths lean up and left, as a
+// painter's wide pens do on whole-pixel coordinates.
+struct TDisk {
+  int Top = 0, Rows = 0;
+  int Left[kRasterWidestPen], Right[kRasterWidestPen];
+};
+
+const TDisk& DiskOf(int width) {
+  static const auto disks = [] {
+    std::array<TDisk, kRasterWidestPen + 1> all{};
+    for (int w = 1; w <= kRasterWidestPen; ++w) {
+      TDisk& d = all[static_cast<size_t>(w)];
+      const int lo = -(w / 2), hi = lo + w - 1;
+      const double c = (lo + hi) / 2.0, r2 = w * w / 4.0 + 1e-9;
+      d.Top = lo;
+      d.Rows = w;
+      for (int row = 0; row < w; ++row) {
+        const double dy = lo + row - c;
+        d.Left[row] = hi + 1, d.Right[row] = lo - 1;
+        for (int dx = lo; dx <= hi; ++dx)
+          if ((dx - c) * (dx - c) + dy * dy <= r2) d.Left[row] = std::min(d.Left[row], dx), d.Right[row] = std::max(d.Right[row], dx);
+      }
+    }
+    return all;
+  }();
+  return disks[static_cast<size_t>(width)];
+}
+
+void Stamp(const TPixelTarget& t, const TDisk& d, int x, int y, uint32_t pixel) {
+  for (int row = 0; row < d.Rows; ++row) {
+    const int py = y + d.Top + row;
+    if (py < t.Clip.Top || py >= t.Clip.Bottom) continue;
+    const int from = std::max(x + d.Left[row], t.Clip.Left), to = std::min(x + d.Right[row], t.Clip.Right - 1);
+    uint32_t* line = t.Bits + int64_t{py} * t.Stride;
+    for (int px = from; px <= to; ++px) line[px] = pixel;
+  }
+}
+
 }  // namespace
+
+void RasterWideLine(const TPixelTarget& t, TPoint from, TPoint to, int width, uint32_t pixel) {
+  width = std::clamp(width, 1, kRasterWidestPen);
+  const TDisk& d = DiskOf(width);
+  const int reach = width;
+  if (std::max(from.X, to.X) + reach < t.Clip.Left || std::min(from.X, to.X) - reach >= t.Clip.Right ||
+      std::max(from.Y, to.Y) + reach < t.Clip.Top || std::min(from.Y, to.Y) - reach >= t.Clip.Bottom)
+    return;
+  const int dx = to.X - from.X, dy = to.Y - from.Y;
+  const int steps = std::max(std::abs(dx), std::abs(dy));
+  if (steps == 0) {
+    Stamp(t, d, from.X, from.Y, pixel);
+    return;
+  }
+  // The same centre pixels as a one-pixel line, plus its end.
+  const int64_t twoSteps = 2 * int64_t{steps};
+  for (int i = 0; i <= steps; ++i) {
+    const auto along = [&](int delta) {
+      const int64_t num = 2 * int64_t{i} * std::abs(delta) + steps;
+      return static_cast<int>(num / twoSteps) * (delta < 0 ? -1 : 1);
+    };
+    const int x = from.X + along(dx), y = from.Y + along(dy);
+    if (x + reach < t.Clip.Left || x - reach >= t.Clip.Right || y + reach < t.Clip.Top || y - reach >= t.Clip.Bottom)
+      continue;
+    Stamp(t, d, x, y, pixel);
+  }
+}
 
 void RasterLine(const TPixelTarget& t, TPoint from, TPoint to, uint32_t pixel) {
   const int dx = to.X - from.X, dy = to.Y - from.Y;

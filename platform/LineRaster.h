@@ -19,4 +19,12 @@ struct TPixelTarget {
 // rounded to the nearest pixel (halves away from `from`).
 void RasterLine(const TPixelTarget& target, TPoint from, TPoint to, uint32_t pixel);
 
+// The widest pen RasterWideLine draws.
+constexpr int kRasterWidestPen = 8;
+
+// A line `width` pixels wide (2 .. kRasterWidestPen), both ends included: a
+// disk of that diameter swept along the one-pixel line, so ends and joins
+// come out round as a wide pen's do.
+void RasterWideLine(const TPixelTarget& target, TPoint from, TPoint to, int width, uint32_t pixel);
+
 }  // namespace platform

@@ -138,10 +138,11 @@ void TPainterCanvas::WithoutLastPixel(TPoint last, Strokes strokes) {
   }
 }
 
-// Solid cosmetic lines in copy mode on an untransformed 32-bit image are
-// set pixel by pixel here; everything else goes through the painter.
+// Solid lines up to the widest rastered pen, in copy mode on an
+// untransformed 32-bit image, are set pixel by pixel here; everything else
+// goes through the painter.
 bool TPainterCanvas::RasterTarget(TPixelTarget& target) {
-  if (!image_ || antialias_ || Pen.Width > 1 || Pen.Mode != pmCopy) return false;
+  if (!image_ || antialias_ || Pen.Width > kRasterWidestPen || Pen.Mode != pmCopy) return false;
   if (Pen.Style != psSolid && Pen.Style != psInsideFrame) return false;
   const QImage::Format f = image_->format();
   if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) return false;
@@ -160,7 +161,10 @@ uint32_t TPainterCanvas::PenPixel() const { return ToQColor(Pen.Color).rgb() | 0
 
 void TPainterCanvas::DoLine(TPoint from, TPoint to) {
   if (TPixelTarget t; RasterTarget(t)) {
-    RasterLine(t, from, to, PenPixel());
+    if (Pen.Width > 1)
+      RasterWideLine(t, from, to, Pen.Width, PenPixel());
+    else
+      RasterLine(t, from, to, PenPixel());
     return;
   }
   ApplyPen();
@@ -175,7 +179,12 @@ void TPainterCanvas::DoLine(TPoint from, TPoint to) {
 void TPainterCanvas::DoPolyline(const std::vector<TPoint>& points) {
   if (TPixelTarget t; RasterTarget(t)) {
     const uint32_t pixel = PenPixel();
-    for (size_t i = 1; i < points.size(); ++i) RasterLine(t, points[i - 1], points[i], pixel);
+    for (size_t i = 1; i < points.size(); ++i) {
+      if (Pen.Width > 1)
+        RasterWideLine(t, points[i - 1], points[i], Pen.Width, pixel);
+      else
+        RasterLine(t, points[i - 1], points[i], pixel);
+    }
     return;
   }
   ApplyPen();

@@ -96,8 +96,34 @@ void TiPlotTraceDrawer::DrawSegment(bool percent, double x1, double y1, double x
     DrawWhole(a, b);
     return;
   }
-  Canvas.MoveTo(a.X, a.Y);
-  Canvas.LineTo(b.X, b.Y);
+  Line(a, b);
+}
+
+void TiPlotTraceDrawer::Line(TPoint a, TPoint b) {
+  const bool batch = Canvas.Pen.Width > 1 && Canvas.Pen.Mode == pmCopy && Canvas.Pen.Style != psClear;
+  if (batch && a == b) return;  // as a line to where the pen stands draws nothing
+  if (!Pending_.empty() && (!batch || !(Pending_.back() == a) || !(Canvas.Pen == PendingPen_))) Flush();
+  if (!batch) {
+    Canvas.MoveTo(a.X, a.Y);
+    Canvas.LineTo(b.X, b.Y);
+    return;
+  }
+  if (Pending_.empty()) {
+    Pending_.push_back(a);
+    PendingPen_ = Canvas.Pen;
+  }
+  Pending_.push_back(b);
+}
+
+void TiPlotTraceDrawer::Flush() {
+  if (Pending_.empty()) return;
+  const TPen pen = Canvas.Pen;
+  Canvas.Pen = PendingPen_;
+  // A wide pen draws a line's last pixel too, so the polyline covers what
+  // its segments one by one would.
+  Canvas.Polyline(Pending_);
+  Canvas.Pen = pen;
+  Pending_.clear();
 }
 
 // Both ends drawn: the line is drawn from its top (left) end, one pixel
@@ -111,11 +137,11 @@ void TiPlotTraceDrawer::DrawWhole(TPoint a, TPoint b) {
     ++b.X;
   else
     ++b.Y;
-  Canvas.MoveTo(a.X, a.Y);
-  Canvas.LineTo(b.X, b.Y);
+  Line(a, b);
 }
 
 void TiPlotTraceDrawer::DrawQuad(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
                                  double y4) {
+  Flush();
   Canvas.Polygon({ToPixel(x1, y1), ToPixel(x2, y2), ToPixel(x3, y3), ToPixel(x4, y4)});
 }

@@ -8,6 +8,8 @@
 // percentages of the data view (0 at the bottom, 100 at the top; left and
 // right when swapped) instead of Y-axis values.
 #pragma once
+#include <vector>
+
 #include "platform/Canvas.h"
 #include "platform/Types.h"
 #include "plot/iChannelScale.h"
@@ -33,16 +35,23 @@ class TiPlotTraceDrawer {
   TiPlotTraceDrawer(TCanvas& canvas, const TiPlotChannelScale& xAxis, const TiPlotChannelScale& yAxis, bool swapped,
                     TRect dataView = {})
       : Canvas(canvas), XAxis(xAxis), YAxis(yAxis), Swapped(swapped), DataView(dataView) {}
+  ~TiPlotTraceDrawer() { Flush(); }
+  TiPlotTraceDrawer(const TiPlotTraceDrawer&) = delete;
+  TiPlotTraceDrawer& operator=(const TiPlotTraceDrawer&) = delete;
 
   // Clips and draws one segment with the canvas pen as it stands; the last
   // pixel is left out unless `includeEnd` (a column's min-max stroke must show
   // both extremes).
   void DrawSegment(bool percent, double x1, double y1, double x2, double y2, bool includeEnd = false);
   // Fills the polygon of four corners with the canvas pen and brush.
+  // Segments drawn with a wide pen wait to be drawn as one polyline while
+  // they join end to start; this and Flush draw what waits first.
   void DrawQuad(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4);
 
   // A data-view percentage as a pixel position across the Y direction.
   int PercentToPixel(double percent) const;
+  // Draws the segments waiting for a polyline.
+  void Flush();
   TPoint ToPixel(double x, double y, bool percent = false) const;
 
   TCanvas& Canvas;
@@ -53,4 +62,10 @@ class TiPlotTraceDrawer {
 
  private:
   void DrawWhole(TPoint a, TPoint b);
+  void Line(TPoint a, TPoint b);
+
+  // A wide pen strokes a whole polyline in one painter call where each
+  // segment alone costs about as much; round joins make it the same shape.
+  std::vector<TPoint> Pending_;
+  TPen PendingPen_;
 };

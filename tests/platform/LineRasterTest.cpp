@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <set>
@@ -118,6 +120,45 @@ TEST(LineRaster, BitmapCanvasDrawsLinesAndPolylinesByThePlainRule) {
   dashed.Canvas().LineTo(39, 5);
   EXPECT_EQ(dashed.Pixel(0, 5), clBlack);
   EXPECT_EQ(dashed.Pixel(4, 5), clWhite);  // a gap of the dots
+}
+
+double DistanceToSegment(double px, double py, TPoint a, TPoint b) {
+  const double dx = b.X - a.X, dy = b.Y - a.Y, len2 = dx * dx + dy * dy;
+  double t = len2 == 0 ? 0 : ((px - a.X) * dx + (py - a.Y) * dy) / len2;
+  t = std::clamp(t, 0.0, 1.0);
+  const double ex = a.X + t * dx - px, ey = a.Y + t * dy - py;
+  return std::sqrt(ex * ex + ey * ey);
+}
+
+// A wide line is a disk swept along the line: everything well inside the pen
+// is set, nothing well outside it, ends and corners round, and nothing
+// outside the clip.
+TEST(LineRaster, WideLinesCoverThePenAroundTheLineAndStayInTheClip) {
+  std::mt19937 random(5);
+  std::uniform_int_distribution<int> coord(-5, 65);
+  const TRect clip{4, 6, 56, 50};
+  for (int n = 0; n < 400; ++n) {
+    const int width = 2 + n % (platform::kRasterWidestPen - 1);
+    const TPoint a{coord(random), coord(random)}, b{coord(random), coord(random)};
+    QImage image(60, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    platform::TPixelTarget t{reinterpret_cast<uint32_t*>(image.bits()), static_cast<int>(image.bytesPerLine() / 4), clip};
+    platform::RasterWideLine(t, a, b, width, 0xFF000000u);
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 60; ++x) {
+        const bool set = image.pixel(x, y) != QColor(Qt::white).rgb();
+        // Even widths lean up and left by half a pixel.
+        const double shift = width % 2 == 0 ? 0.5 : 0.0;
+        const double d = DistanceToSegment(x + shift, y + shift, a, b);
+        if (!clip.Contains({x, y})) {
+          ASSERT_FALSE(set) << x << "," << y;
+        } else if (d <= width / 2.0 - 1.0) {
+          ASSERT_TRUE(set) << "hole at " << x << "," << y << " width " << width;
+        } else if (d > width / 2.0 + 1.0) {
+          ASSERT_FALSE(set) << "stray at " << x << "," << y << " width " << width;
+        }
+      }
+  }
 }
 
 }  // namespace
