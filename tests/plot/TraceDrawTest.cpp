@@ -8,6 +8,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 #include "platform/Exception.h"
+#include "platform/Metafile.h"
 #include "plot/dIredChannel.h"
 #include "plot/dIredDataView.h"
 #include "plot/iCurveFit.h"
@@ -232,6 +233,24 @@ TEST(TraceStraight, WidthOneIsTheCosmeticPenAndWiderPensAreWide) {
   c.ch->SetTraceLineWidth(3);
   ink = Render(c);
   for (int row : {49, 50, 51}) EXPECT_TRUE(Has(ink, 50, row));
+}
+
+// A wide pen's trace goes out as one polyline while its segments join: a
+// metafile gets one record, not one per point, and plays back the same picture.
+TEST(TraceStraight, AWidePenTraceIsOnePolyline) {
+  TChart c;
+  c.ch->SetTraceLineWidth(3);
+  for (int i = 0; i <= 50; ++i) c.ch->AddXY(i * 2, 50 + 30 * std::sin(i * 0.3));
+  TMetafile meta(101, 101);
+  {
+    TMetafileCanvas rec(meta);
+    c.ch->PrepareDraw();
+    c.ch->Draw(&rec, clWhite);
+  }
+  EXPECT_LE(meta.Count(), 4u);
+  TBitmap played(101, 101);
+  meta.Play(played.Canvas(), {0, 0, 101, 101});
+  EXPECT_EQ(InkOf(played), Render(c));
 }
 
 TEST(TraceStraight, FillCoversTheAreaDownToTheReference) {
