@@ -4,9 +4,14 @@ import sys
 
 
 def load(path):
+    """Each benchmark's run by name: the median where repetitions were run."""
     with open(path) as f:
         runs = json.load(f)["benchmarks"]
-    return {r["name"]: r for r in runs if r.get("run_type", "iteration") == "iteration"}
+    table = {r["name"]: r for r in runs if r.get("run_type", "iteration") == "iteration"}
+    for r in runs:
+        if r.get("aggregate_name") == "median":
+            table[r["run_name"]] = r
+    return table
 
 
 def ms(run):
@@ -52,3 +57,12 @@ for n in (10000, 100000, 1000000, 10000000):
     print(f"  {n:>9} points: bare {per(bare):6.1f}, AddXY {per(ch):6.1f}, ratio {per(ch) / per(bare):.2f}")
 if not has_qcp:
     print("\n(QCustomPlot's Qt 6 build is not installed: its columns are empty)")
+
+if len(sys.argv) > 3:
+    frame = load(sys.argv[3])
+    ours, peer = frame.get("BM_OurChartRepaint/0"), frame.get("BM_QCustomPlotRepaint")
+    if ours and peer:
+        print("\nFull repaint of the main window's chart, 786 x 600, two channels of 100 points (CPU us)")
+        bare = frame.get("BM_OurChartRepaint/1")
+        print(f"  ours {ms(ours) * 1e3:.0f}, QCP {ms(peer) * 1e3:.0f}, ratio {ms(ours) / ms(peer):.2f}"
+              + (f" (ours without the channels {ms(bare) * 1e3:.0f})" if bare else ""))
