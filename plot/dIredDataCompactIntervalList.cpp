@@ -6,7 +6,7 @@ void TiPlotDataCompactIntervalList::SetX(int Index, double Value) {
   XStart = Value;
 }
 
-int TiPlotDataCompactIntervalList::Add(double X, double Y) {
+int TiPlotDataCompactIntervalList::AddInGeneral(double X, double Y) {
   if (Count_ == 0) XStart = X;
   else if (Count_ == 1 && XInterval == -1.0) XInterval = X - XStart;
   const bool overwrite = RingActive_ && Count_ == Capacity_;
@@ -14,7 +14,7 @@ int TiPlotDataCompactIntervalList::Add(double X, double Y) {
   // XStart follows them so that each keeps its X. A ring of one has no
   // survivors: its only point takes the new X.
   const double nextStart = Count_ > 1 ? XStart + XInterval : X;
-  const int slot = Store(ToSingle(Y));
+  const int slot = Store(StoredSingle(Y));
   if (overwrite) XStart = nextStart;
   return slot;
 }

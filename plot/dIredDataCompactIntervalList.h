@@ -4,7 +4,6 @@
 // 4 bytes a point.
 #pragma once
 #include "plot/iDataRecordList.h"
-#include "plot/iMath.h"
 
 class TiPlotDataCompactIntervalList final : public TiPlotDataRecordList<float> {
  public:
@@ -15,9 +14,18 @@ class TiPlotDataCompactIntervalList final : public TiPlotDataRecordList<float> {
   double GetY(int Index) override { return At(Index); }
   // Only the first X can be set, and it moves every point.
   void SetX(int Index, double Value) override;
-  void SetY(int Index, double Value) override { At(Index) = ToSingle(Value); }
+  void SetY(int Index, double Value) override { At(Index) = StoredSingle(Value); }
 
-  int Add(double X, double Y) override;
+  // Once XStart and XInterval are known, a point that finds a free slot only
+  // stores its Y; the first two points and a full block or ring take the
+  // general path.
+  int Add(double X, double Y) override {
+    if (Count_ >= 2 && Count_ < Capacity_) {
+      Items[Count_] = StoredSingle(Y);
+      return Count_++;
+    }
+    return AddInGeneral(X, Y);
+  }
   void Clear() override;
   // Accepts 0 <= N <= Count.
   void DeleteOldest(int N) override;
@@ -29,4 +37,7 @@ class TiPlotDataCompactIntervalList final : public TiPlotDataRecordList<float> {
 
   double XInterval = -1.0;  // -1.0: not learned yet
   double XStart = 0.0;
+
+ private:
+  int AddInGeneral(double X, double Y);
 };

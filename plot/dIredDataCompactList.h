@@ -3,7 +3,6 @@
 // point.
 #pragma once
 #include "plot/iDataRecordList.h"
-#include "plot/iMath.h"
 
 struct TiPlotDataCompactRecord {
   float X, Y;
@@ -14,10 +13,10 @@ class TiPlotDataCompactList final : public TiPlotDataRecordList<TiPlotDataCompac
  public:
   double GetX(int Index) override { return At(Index).X; }
   double GetY(int Index) override { return At(Index).Y; }
-  void SetX(int Index, double Value) override { At(Index).X = ToSingle(Value); }
-  void SetY(int Index, double Value) override { At(Index).Y = ToSingle(Value); }
+  void SetX(int Index, double Value) override { At(Index).X = StoredSingle(Value); }
+  void SetY(int Index, double Value) override { At(Index).Y = StoredSingle(Value); }
 
-  int Add(double X, double Y) override { return Store({ToSingle(X), ToSingle(Y)}); }
+  int Add(double X, double Y) override { return Store({StoredSingle(X), StoredSingle(Y)}); }
   void DeleteOldest(int N) override { RemoveOldest(N, false, "Delete size out of Range"); }
   void GetPoint(int Index, double& X, double& Y, bool& Empty, bool& Null) override {
     const TiPlotDataCompactRecord& r = At(Index);

@@ -133,6 +133,9 @@ class TiPlotDataCustomList : public TiPlotPointAttributes {
   int PhysicalIndex(int Index) const {
     // One unsigned compare covers both ends.
     if (static_cast<unsigned>(Index) >= static_cast<unsigned>(Count_)) RaiseIndexError();
+    // Said apart so that a walk over an unwrapped list compiles to a plain
+    // array walk: the test does not change inside the loop.
+    if (RingStart_ == 0) return Index;
     const int slot = Index + RingStart_;
     return slot >= Count_ ? slot - Count_ : slot;
   }

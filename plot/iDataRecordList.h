@@ -4,12 +4,23 @@
 // record's fields; this template supplies the rest.
 #pragma once
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <cstdlib>
 #include <new>
 #include <type_traits>
 
 #include "platform/Exception.h"
 #include "plot/dIredDataCustomList.h"
+#include "plot/iMath.h"
+
+// ToSingle with its common case in line: a value inside the single range
+// converts directly, and only an overflow or a NaN pays for the call. The
+// single-precision lists store every value through it.
+inline float StoredSingle(double value) {
+  if (std::fabs(value) <= FLT_MAX) return static_cast<float>(value);
+  return ToSingle(value);
+}
 
 template <class Record>
 class TiPlotDataRecordList : public TiPlotDataCustomList {
