@@ -48,13 +48,9 @@ TiPlotXAxis::TiPlotXAxis(const TiPlotObjectHooks& hooks) : TiPlotAxis(hooks) {
 
 TiPlotYAxis::TiPlotYAxis(const TiPlotObjectHooks& hooks) : TiPlotAxis(hooks) {}
 
-TiPlotAxisOwner* TiPlotAxis::AxisOwner() const {
-  TiPlotOwner* owner = Owner();
-  if (owner != castOwner_) {
-    castOwner_ = owner;
-    axisOwner_ = dynamic_cast<TiPlotAxisOwner*>(owner);
-  }
-  return axisOwner_;
+void TiPlotAxis::CastOwner(TiPlotOwner* owner) const {
+  castOwner_ = owner;
+  axisOwner_ = dynamic_cast<TiPlotAxisOwner*>(owner);
 }
 
 // --- Range ---
@@ -65,7 +61,7 @@ void TiPlotAxis::SetMin(double value) {
   if (value == Scale_.Min) return;
   const double oldMin = Scale_.Min;
   Scale_.Min = value;
-  DoChange();
+  RangeChange();
   TiPlotAxisOwner* owner = AxisOwner();
   if (!owner || owner->AxisReportsSuspended()) return;
   owner->AxisMinChange(this, oldMin, value);
@@ -78,7 +74,7 @@ void TiPlotAxis::SetSpan(double value) {
   if (value == Scale_.Span) return;
   const double oldSpan = Scale_.Span;
   Scale_.Span = value;
-  DoChange();
+  RangeChange();
   TiPlotAxisOwner* owner = AxisOwner();
   if (!owner || owner->AxisReportsSuspended()) return;
   owner->AxisSpanChange(this, oldSpan, value);
@@ -91,15 +87,30 @@ void TiPlotAxis::SetMinSpan(double min, double span) {
     if (min <= 0) min = 1;
     if (span <= 0) span = 1;
   }
-  if (Clamp(min, -1e300, 1e300) == Min() && Clamp(span, 1e-300, 1e300) == Span()) return;
+  min = Clamp(min, -1e300, 1e300);
+  span = Clamp(span, 1e-300, 1e300);
+  if (min == Min() && span == Span()) return;
+  TiPlotAxisOwner* owner = AxisOwner();
+  if (!owner) {
+    // Nobody hears the reports (a scrolling axis meets this on every value):
+    // what SetMin and SetSpan would do without them.
+    if (min != Scale_.Min) {
+      Scale_.Min = min;
+      RangeChange();
+    }
+    if (span != Scale_.Span) {
+      Scale_.Span = span;
+      RangeChange();
+    }
+    return;
+  }
   const double oldMin = Min(), oldSpan = Span();
   {
     TFlagGuard guard(InMinSpanChange_);
     SetMin(min);
     SetSpan(span);
   }
-  TiPlotAxisOwner* owner = AxisOwner();
-  if (owner && !owner->AxisReportsSuspended()) owner->AxisMinSpanChange(this, oldMin, oldSpan, Min(), Span());
+  if (!owner->AxisReportsSuspended()) owner->AxisMinSpanChange(this, oldMin, oldSpan, Min(), Span());
 }
 
 void TiPlotAxis::SetScaleType(TiPlotScaleType value) {
@@ -151,9 +162,25 @@ void TiPlotAxis::UpdateResumeValues() {
   ResumeLabelsMinLength_ = LabelsMinLength_;
 }
 
-void TiPlotAxis::Track(double value) {
-  if (!TrackingEnabled_ || !std::isfinite(value)) return;
-  ApplyTrack(TrackValue(Tracking_, {Min(), Span()}, value, FirstPointSeen_));
+// Saves and restores the feed state: an event handler may feed the axis
+// again from another channel, which then makes its own request.
+bool TiPlotAxis::FeedStep(const TiTrackStep& step) {
+  const bool outerFeeding = Feeding_, outerChange = FedChange_;
+  Feeding_ = true;
+  FedChange_ = false;
+  try {
+    ApplyTrack(step);
+  } catch (...) {
+    const bool changed = FedChange_;
+    Feeding_ = outerFeeding;
+    FedChange_ = outerChange;
+    if (changed) DoChange();
+    throw;
+  }
+  const bool changed = FedChange_;
+  Feeding_ = outerFeeding;
+  FedChange_ = outerChange;
+  return changed;
 }
 
 void TiPlotAxis::ApplyTrack(const TiTrackStep& step) {

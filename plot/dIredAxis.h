@@ -14,6 +14,7 @@
 // Invariants: 1e-300 <= Span <= 1e300, -1e300 <= Min <= 1e300; on a log10
 // scale SetMinSpan keeps both positive.
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -247,7 +248,51 @@ class TiPlotAxis : public TiPlotLayoutObject {
   void CalcScaleRect(TCanvas* canvas);
 
   // --- Range changes ---
-  void Track(double value);
+  // One tracking step for a new value, as TiPlotChannelScale asks for it.
+  void Track(double value) {
+    if (!TrackingEnabled_ || !std::isfinite(value)) return;
+    const TiTrackStep step = TrackValue(Tracking_, {Scale_.Min, Scale_.Span}, value, FirstPointSeen_);
+    if (step.Action == itaSetRange && !Scale_.Log10 && step.Range.Min == Scale_.Min &&
+        step.Range.Span == Scale_.Span)
+      return;
+    ApplyTrack(step);
+  }
+  // Track for a channel that feeds a new point and asks the plot for one
+  // repaint after all of its tracking: the axis leaves its own change
+  // requests to that one and returns true when it left any. The plot's min
+  // and span events still fire, each in its place. In line, as it runs for
+  // every point: most values leave a min-max axis as it is, and a scrolling
+  // axis heard by no one only stores its new range.
+  bool Feed(double value) {
+    // The strip chart's two axes, once their first value is placed: a value
+    // inside a min-max range, or a smooth scroll by a value past the end.
+    if (TrackingEnabled_ && FirstPointSeen_ && !Scale_.Log10 && Tracking_.ScrollCompressMax == 0) {
+      const double end = Scale_.Min + Scale_.Span;
+      if (Tracking_.Style == iptsScaleMinMax) {
+        if (value >= Scale_.Min && value <= end) return false;
+      } else if (Tracking_.Style == iptsScrollSmooth) {
+        if (value >= Scale_.Min && value <= end) return false;
+        const double min = value - Scale_.Span;
+        if (value > end && std::isfinite(value) && min >= -1e300 && min <= 1e300 && !AxisOwner()) {
+          if (min == Scale_.Min) return false;
+          Scale_.Min = min;
+          return true;
+        }
+      }
+    }
+    if (!TrackingEnabled_ || !std::isfinite(value)) return false;
+    const TiTrackStep step = TrackValue(Tracking_, {Scale_.Min, Scale_.Span}, value, FirstPointSeen_);
+    if (step.Action == itaSetRange && !Scale_.Log10) {
+      const TiAxisRange& r = step.Range;
+      if (r.Min == Scale_.Min && r.Span == Scale_.Span) return false;
+      if (r.Min >= -1e300 && r.Min <= 1e300 && r.Span >= 1e-300 && r.Span <= 1e300 && !AxisOwner()) {
+        Scale_.Min = r.Min;
+        Scale_.Span = r.Span;
+        return true;
+      }
+    }
+    return FeedStep(step);
+  }
   void Zoom(double factor);  // raises "Linear Scale Zoom Factor must be Greater than Zero"
   void ZoomBy(double fraction);
   void ScrollBy(double fraction);
@@ -301,7 +346,11 @@ class TiPlotAxis : public TiPlotLayoutObject {
     Tracking_.AlignFirst = align;
   }
   // The report interface of the owner, or null.
-  TiPlotAxisOwner* AxisOwner() const;
+  TiPlotAxisOwner* AxisOwner() const {
+    TiPlotOwner* owner = Owner();
+    if (owner != castOwner_) CastOwner(owner);
+    return axisOwner_;
+  }
   // Every other axis of the same orientation, for MasterUIInput.
   std::vector<TiPlotAxis*> SameOrientationAxes() const;
 
@@ -309,7 +358,14 @@ class TiPlotAxis : public TiPlotLayoutObject {
   // AxisOwner is asked on every tracked value; the cast is done once per owner.
   mutable TiPlotOwner* castOwner_ = nullptr;
   mutable TiPlotAxisOwner* axisOwner_ = nullptr;
-  void SetMinNoReport(double value, double oldMin);
+  void CastOwner(TiPlotOwner* owner) const;
+  // Feed's general path: the step applied with the change requests held back.
+  bool FeedStep(const TiTrackStep& step);
+  // DoChange, or held back while the axis is fed.
+  void RangeChange() {
+    if (Feeding_) FedChange_ = true;
+    else DoChange();
+  }
   void ApplyTrack(const TiTrackStep& step);
   void ZoomToFitFrom(bool fast);
   bool ChannelExtent(TiPlotChannelCustom* channel, bool fast, double& min, double& max) const;
@@ -386,6 +442,7 @@ class TiPlotAxis : public TiPlotLayoutObject {
   int LastMouseX_ = 0, LastMouseY_ = 0;
   uint8_t AxesMode_ = 0;
   bool InMinSpanChange_ = false;
+  bool Feeding_ = false, FedChange_ = false;
   bool Repeating_ = false;  // a MasterUIInput repetition is running
   TiPlotAxis* CartesianRefAxis_ = nullptr;
   TiPlotAxis* AlignRefAxis_ = nullptr;

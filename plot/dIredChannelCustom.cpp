@@ -126,35 +126,44 @@ void TiPlotChannelCustom::ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> 
 
 // ---- Points -----------------------------------------------------------------
 
+// The axes that move with the point leave their repaint requests to the one
+// at the end: the plot needs a single repaint however much changed. Should a
+// step fail, the request is made on the way out.
 int TiPlotChannelCustom::AddXY(double X, double Y) {
   const int result = DataList_->Add(X, Y);
   Stat_.Add(X, Y);
-  TrackNewPoint(DataList_->Count() - 1, X, Y);
-  if (LoggingActive_) {
-    ++LogPendingCount_;
-    if (LogPendingCount_ >= LogBufferSize_ || LogBufferSize_ < 2) FlushLog();
+  bool axisChanged = false;
+  try {
+    if (XAxisTrackingEnabled_ || YAxisTrackingEnabled_) TrackNewPoint(DataList_->Count() - 1, X, Y, axisChanged);
+    if (LoggingActive_) {
+      ++LogPendingCount_;
+      if (LogPendingCount_ >= LogBufferSize_ || LogBufferSize_ < 2) FlushLog();
+    }
+  } catch (...) {
+    if (axisChanged) DoChange();
+    throw;
   }
   DoChange();
   return result;
 }
 
-void TiPlotChannelCustom::TrackNewPoint(int index, double X, double Y) {
-  if (!XAxisTrackingEnabled_ && !YAxisTrackingEnabled_) return;
-  TiPlotChannelScale* x = XAxisTrackingEnabled_ ? XScale() : nullptr;
-  TiPlotChannelScale* y = YAxisTrackingEnabled_ ? YScale() : nullptr;
-  if (MarkersVisible()) {
-    if (x) {
-      x->Track(GetXMaxWithMarker(index));
-      x->Track(GetXMinWithMarker(index));
-    }
-    if (y) {
-      y->Track(GetYMaxWithMarker(index));
-      y->Track(GetYMinWithMarker(index));
-    }
-    return;
+void TiPlotChannelCustom::TrackNewPoint(int index, double X, double Y, bool& changed) {
+  const bool x = XAxisTrackingEnabled_ && XScale();
+  const bool y = YAxisTrackingEnabled_ && YScale();
+  if (MarkersVisible()) return TrackWithMarkers(index, x, y, changed);
+  if (x && XScale_.Feed(X)) changed = true;
+  if (y && YScale_.Feed(Y)) changed = true;
+}
+
+void TiPlotChannelCustom::TrackWithMarkers(int index, bool x, bool y, bool& changed) {
+  if (x) {
+    if (XScale_.Feed(GetXMaxWithMarker(index))) changed = true;
+    if (XScale_.Feed(GetXMinWithMarker(index))) changed = true;
   }
-  if (x) x->Track(X);
-  if (y) y->Track(Y);
+  if (y) {
+    if (YScale_.Feed(GetYMaxWithMarker(index))) changed = true;
+    if (YScale_.Feed(GetYMinWithMarker(index))) changed = true;
+  }
 }
 
 void TiPlotChannelCustom::Clear() {

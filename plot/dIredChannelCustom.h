@@ -18,6 +18,7 @@
 #include "plot/dIredObjects.h"
 #include "plot/iChannelScale.h"
 #include "plot/iChannelStatistics.h"
+#include "plot/iPlotScaledAxis.h"
 
 // User data of a channel; monostate = unassigned.
 using TiPlotTag = std::variant<std::monostate, int64_t, double, bool, std::string>;
@@ -263,20 +264,33 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
     DataList_.get()->*field = value;
     DoChange();
   }
-  void TrackNewPoint(int index, double X, double Y);
+  // Sets `changed` when an axis moved and left its repaint request to
+  // AddXY's own (set as it happens, so that a failure later on still knows).
+  void TrackNewPoint(int index, double X, double Y, bool& changed);
+  // Markers widen every value by their size on the axis.
+  void TrackWithMarkers(int index, bool x, bool y, bool& changed);
   double MarkerExtent(TiPlotChannelScale* scale, const char* missing);
 
   // The scale face of the cached axis: a cross-cast per point would cost
-  // more than storing the point.
+  // more than storing the point. OwnTrack is the axis when the scale's Track
+  // is the axis's own: the axis is then fed directly (TiPlotAxis::Feed).
   struct TScaleCache {
-    const TiPlotAxis* Axis = nullptr;
+    TiPlotAxis* Axis = nullptr;
     TiPlotChannelScale* Scale = nullptr;
+    TiPlotAxis* OwnTrack = nullptr;
     TiPlotChannelScale* Of(TiPlotAxis* axis) {
       if (axis != Axis) {
         Axis = axis;
         Scale = dynamic_cast<TiPlotChannelScale*>(axis);
+        OwnTrack = Scale && dynamic_cast<TiPlotAxisOwnTrack*>(axis) ? axis : nullptr;
       }
       return Scale;
+    }
+    // True when the axis moved and left its repaint request to the caller.
+    bool Feed(double value) {
+      if (OwnTrack) return OwnTrack->Feed(value);
+      if (Scale) Scale->Track(value);
+      return false;
     }
   };
 

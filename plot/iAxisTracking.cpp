@@ -16,52 +16,10 @@ double AlignedFirst(TiPlotTrackingAlignFirstStyle align, TiAxisRange range, doub
   return range.Min;
 }
 
-// Scrolling styles: the range moves forward past a value beyond its end, or
-// back before one below its start. With a compress limit the span first grows
-// to take the value in, as long as it has not yet reached the limit. A span
-// that has reached the limit stays there: comparing with ">" alone would let
-// it grow past the limit on every other value and jitter by one step.
-TiAxisRange Scrolled(const TiTrackSettings& t, TiAxisRange range, double m, double v) {
-  double s = range.Span;
-  const double end = m + range.Span;
-  if (v > end) {
-    if (t.ScrollCompressMax != 0) {
-      if (v - m > range.Span) s = v - m;
-      if (range.Span >= t.ScrollCompressMax) s = t.ScrollCompressMax;
-    }
-    m = t.Style == iptsScrollSmooth ? v - s : m + s;
-  } else if (v < range.Min) {
-    m = t.Style == iptsScrollSmooth ? v : m - s;
-  }
-  return {m, s};
-}
-
 }  // namespace
 
-TiTrackStep TrackValue(const TiTrackSettings& t, TiAxisRange range, double v, bool& firstPointSeen) {
-  double m = range.Min, s = range.Span;
-  if (!firstPointSeen) {
-    firstPointSeen = true;
-    m = AlignedFirst(t.AlignFirst, range, v);
-  }
-  const double end = m + range.Span;
-  switch (t.Style) {
-    case iptsScaleMinMax:
-      if (v > end) s = v - m;
-      else if (v < m) m = v;
-      break;
-    case iptsScaleMax:
-      if (v > end) s = v - m;
-      break;
-    case iptsScaleMin:
-      if (v < m) m = v;
-      break;
-    case iptsScrollSmooth:
-    case iptsScrollPage: return {Scrolled(t, range, m, v), itaSetRange};
-    case iptsExpandCollapse: return {range, itaZoomToFit};
-    case iptsExpandCollapseFast: return {range, itaZoomToFitFast};
-  }
-  return {{m, s}, itaSetRange};
+TiTrackStep TrackFirstValue(const TiTrackSettings& t, TiAxisRange range, double v) {
+  return TrackNextValue(t, range, AlignedFirst(t.AlignFirst, range, v), v);
 }
 
 TiAxisRange ZoomRange(TiAxisRange range, double factor, bool log10) {

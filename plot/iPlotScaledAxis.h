@@ -10,8 +10,15 @@
 #include "plot/dIredAxis.h"
 #include "plot/iChannelScale.h"
 
+// Marks a scale whose Track is its axis's own TiPlotAxis::Track, so that a
+// channel may feed the axis directly, in line, instead of through the scale.
+class TiPlotAxisOwnTrack {
+ public:
+  virtual ~TiPlotAxisOwnTrack() = default;
+};
+
 template <class Axis>
-class TiPlotScaledAxis : public Axis, public TiPlotChannelScale {
+class TiPlotScaledAxis : public Axis, public TiPlotChannelScale, public TiPlotAxisOwnTrack {
  public:
   using Axis::Axis;
   double Min() const override { return Axis::Min(); }
@@ -19,7 +26,7 @@ class TiPlotScaledAxis : public Axis, public TiPlotChannelScale {
   int ValueToPixel(double v) const override { return Axis::ValueToPixel(v); }
   double PixelToValue(int p) const override { return Axis::PixelToValue(p); }
   bool IsValueVisible(double v) const override { return Axis::IsValueVisible(v); }
-  void Track(double v) override { Axis::Track(v); }
+  void Track(double v) final { Axis::Track(v); }  // final: see TiPlotAxisOwnTrack
   std::string FormatCursorText(double v) override { return Axis::FormatCursorText(v); }
 };
 
