@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -271,4 +272,37 @@ TEST(DataList, FullListCopiesTheDefaultsIntoEachPoint) {
   EXPECT_EQ(l.GetHigh(0), 7);
   EXPECT_EQ(l.GetMarkersCharacter(0), 'q');
   EXPECT_EQ(MessageOf([&] { l.GetColor(1); }), "Index out of Bounds");
+}
+
+// The single-precision lists convert most values in line and hand the rest
+// to ToSingle; both sides of that split, in the first points and in the
+// later ones a compact-interval list stores on its short path.
+TEST(DataList, SinglePrecisionStoresRoundAtTheEdgeOfTheRange) {
+  const double justAbove = std::nextafter(static_cast<double>(FLT_MAX), 1e300);
+  const double halfwayUp = static_cast<double>(FLT_MAX) * (1.0 + 0x1p-24);
+  const double ys[] = {1.5, FLT_MAX, justAbove, -justAbove, halfwayUp, -halfwayUp, std::nan("")};
+  for (int warmUp : {0, 2}) {
+    TiPlotDataCompactList compact;
+    TiPlotDataCompactIntervalList interval;
+    for (int i = 0; i < warmUp; ++i) {
+      compact.Add(i, 0);
+      interval.Add(i, 0);
+    }
+    for (double y : ys) {
+      compact.Add(y, y);
+      interval.Add(interval.Count(), y);
+    }
+    for (TiPlotDataCustomList* l : {static_cast<TiPlotDataCustomList*>(&compact), static_cast<TiPlotDataCustomList*>(&interval)}) {
+      const int n = warmUp;
+      EXPECT_EQ(l->GetY(n + 0), 1.5);
+      EXPECT_EQ(l->GetY(n + 1), FLT_MAX);
+      EXPECT_EQ(l->GetY(n + 2), FLT_MAX) << "just past the largest single rounds down to it";
+      EXPECT_EQ(l->GetY(n + 3), -FLT_MAX);
+      EXPECT_EQ(l->GetY(n + 4), INFINITY);
+      EXPECT_EQ(l->GetY(n + 5), -INFINITY);
+      EXPECT_TRUE(std::isnan(l->GetY(n + 6)));
+    }
+    EXPECT_EQ(compact.GetX(warmUp + 2), FLT_MAX);
+    EXPECT_EQ(interval.GetX(warmUp + 6), warmUp + 6) << "X still follows the learned interval";
+  }
 }

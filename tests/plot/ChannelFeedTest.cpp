@@ -1,0 +1,208 @@
+// A channel feeds the chart's own axes in line and makes one repaint request
+// per point for them all. These tests hold that path to the plain one: the
+// same values tracked axis by axis must move the ranges alike and raise the
+// same events, whatever the tracking settings and whoever hears the events.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Exception.h"
+#include "plot/dIredChannelCustom.h"
+#include "plot/iChannelStatistics.h"
+#include "plot/iPlotScaledAxis.h"
+#include "tests/plot/AxisTestSupport.h"
+#include "tests/plot/PlotTestSupport.h"
+
+namespace {
+
+// The chart's own axes (TiPlotChartAxis, as the plot component makes them),
+// with a channel bound to them when `withChannel`.
+template <class Plot>
+struct TChartAxes {
+  Plot plot;
+  TiPlotXAxis* x;
+  TiPlotYAxis* y;
+  TiPlotChannelCustom* ch = nullptr;
+  explicit TChartAxes(bool withChannel) {
+    auto* xa = new TiPlotChartAxis<TiPlotXAxis>(plot.master->Hooks());
+    xa->Inserted();
+    x = xa;
+    auto* ya = new TiPlotChartAxis<TiPlotYAxis>(plot.master->Hooks());
+    ya->Inserted();
+    y = ya;
+    if (withChannel) {
+      plot.master->AddChannel();
+      ch = plot.master->ChannelManager()->Channel(0);
+    }
+  }
+};
+
+struct TTrackConfig {
+  TiPlotTrackingStyle style;
+  TiPlotTrackingAlignFirstStyle align;
+  double compressMax;
+  bool log10;
+};
+
+void Apply(TiPlotAxis* axis, const TTrackConfig& c) {
+  axis->SetTrackingStyle(c.style);
+  axis->SetTrackingAlignFirstStyle(c.align);
+  axis->SetTrackingScrollCompressMax(c.compressMax);
+  axis->SetScaleType(c.log10 ? ipstLog10 : ipstLinear);
+}
+
+// Mostly rising x with jumps back, y wandering over both signs, and now and
+// then a value no range can take.
+std::vector<double> Values(uint32_t seed, bool rising) {
+  std::vector<double> v;
+  double level = 0;
+  for (int i = 0; i < 300; ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    const int pick = static_cast<int>(seed >> 24);
+    if (pick < 4) v.push_back(pick < 2 ? std::nan("") : (pick == 2 ? INFINITY : 1.5e300));
+    else if (rising) v.push_back(level += pick < 20 ? -40.0 : (pick % 7) + 0.25);
+    else v.push_back((static_cast<int>(seed >> 8) % 4001 - 2000) / 8.0);
+  }
+  return v;
+}
+
+void ExpectSameReports(const std::vector<TAxisReport>& a, const std::vector<TAxisReport>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t i = 0; i < a.size(); ++i) {
+    EXPECT_EQ(a[i].What, b[i].What);
+    EXPECT_EQ(a[i].OldMin, b[i].OldMin);
+    EXPECT_EQ(a[i].OldSpan, b[i].OldSpan);
+    EXPECT_EQ(a[i].NewMin, b[i].NewMin);
+    EXPECT_EQ(a[i].NewSpan, b[i].NewSpan);
+  }
+}
+
+template <class Plot>
+void FeedAgainstTrack(const TTrackConfig& config, bool checkReports) {
+  TChartAxes<Plot> fed(true), tracked(false);
+  for (TiPlotAxis* axis : {static_cast<TiPlotAxis*>(fed.x), static_cast<TiPlotAxis*>(fed.y),
+                           static_cast<TiPlotAxis*>(tracked.x), static_cast<TiPlotAxis*>(tracked.y)})
+    Apply(axis, config);
+  const std::vector<double> xs = Values(7, true), ys = Values(11, false);
+  for (size_t i = 0; i < xs.size(); ++i) {
+    if (i == 150) {  // as after the chart's data were cleared
+      for (TiPlotAxis* axis : {static_cast<TiPlotAxis*>(fed.x), static_cast<TiPlotAxis*>(fed.y),
+                               static_cast<TiPlotAxis*>(tracked.x), static_cast<TiPlotAxis*>(tracked.y)})
+        axis->ResetFirstPoint();
+    }
+    const int fedChanges = fed.plot.changes;
+    fed.ch->AddXY(xs[i], ys[i]);
+    tracked.x->Track(xs[i]);
+    tracked.y->Track(ys[i]);
+    ASSERT_EQ(fed.x->Min(), tracked.x->Min()) << "point " << i;
+    ASSERT_EQ(fed.x->Span(), tracked.x->Span()) << "point " << i;
+    ASSERT_EQ(fed.y->Min(), tracked.y->Min()) << "point " << i;
+    ASSERT_EQ(fed.y->Span(), tracked.y->Span()) << "point " << i;
+    ASSERT_EQ(fed.plot.changes, fedChanges + 1) << "one repaint request per point, point " << i;
+  }
+  if constexpr (requires { fed.plot.reports; }) {
+    if (checkReports) ExpectSameReports(fed.plot.reports, tracked.plot.reports);
+  }
+}
+
+const TTrackConfig* Configs(size_t& count) {
+  static std::vector<TTrackConfig> all = [] {
+    std::vector<TTrackConfig> v;
+    for (TiPlotTrackingStyle style : {iptsScaleMinMax, iptsScaleMax, iptsScaleMin, iptsScrollSmooth, iptsScrollPage})
+      for (TiPlotTrackingAlignFirstStyle align : {ipafsMin, ipafsMax, ipafsAuto, ipafsNone})
+        for (double compress : {0.0, 150.0})
+          for (bool log10 : {false, true}) v.push_back({style, align, compress, log10});
+    return v;
+  }();
+  count = all.size();
+  return all.data();
+}
+
+// Throws from the plot's min event of the axes of one kind.
+class TFailingPlot : public TAxisPlot {
+ public:
+  void AxisMinChange(TiPlotAxis* axis, double o, double n) override {
+    TAxisPlot::AxisMinChange(axis, o, n);
+    if (failY && dynamic_cast<TiPlotYAxis*>(axis)) throw Exception("y handler failed");
+    if (failX && dynamic_cast<TiPlotXAxis*>(axis)) throw Exception("x handler failed");
+  }
+  bool failX = false, failY = false;
+};
+
+}  // namespace
+
+TEST(ChannelAxisFeed, MovesTheRangesAsTrackingEachAxisDoesWithNoOneHearingEvents) {
+  size_t n;
+  const TTrackConfig* configs = Configs(n);
+  for (size_t i = 0; i < n; ++i) {
+    SCOPED_TRACE(testing::Message() << "style " << int{configs[i].style} << " align " << int{configs[i].align}
+                                    << " compress " << configs[i].compressMax << " log " << configs[i].log10);
+    FeedAgainstTrack<TTestPlot>(configs[i], false);
+  }
+}
+
+TEST(ChannelAxisFeed, RaisesTheSameEventsAsTrackingEachAxis) {
+  size_t n;
+  const TTrackConfig* configs = Configs(n);
+  for (size_t i = 0; i < n; ++i) {
+    SCOPED_TRACE(testing::Message() << "style " << int{configs[i].style} << " align " << int{configs[i].align}
+                                    << " compress " << configs[i].compressMax << " log " << configs[i].log10);
+    FeedAgainstTrack<TAxisPlot>(configs[i], true);
+  }
+}
+
+// A failing event handler must not swallow the repaint of an axis that had
+// already moved: as many requests are made as tracking axis by axis makes.
+TEST(ChannelAxisFeed, AFailingEventStillRequestsTheRepaintOfWhatMoved) {
+  TChartAxes<TFailingPlot> c(true);
+  for (int i = 0; i <= 100; ++i) c.ch->AddXY(i, 50);
+  ASSERT_EQ(c.x->Min(), 0);
+
+  c.plot.failX = true;
+  int before = c.plot.changes;
+  EXPECT_EQ(MessageOf([&] { c.ch->AddXY(130, 50); }), "x handler failed");
+  EXPECT_EQ(c.x->Min(), 30);
+  EXPECT_EQ(c.plot.changes, before + 1);
+
+  c.plot.failX = false;
+  c.plot.failY = true;
+  before = c.plot.changes;
+  EXPECT_EQ(MessageOf([&] { c.ch->AddXY(140, -70); }), "y handler failed");  // both axes move
+  EXPECT_EQ(c.x->Min(), 40);
+  EXPECT_EQ(c.y->Min(), -70);
+  EXPECT_EQ(c.plot.changes, before + 2);
+
+  // Afterwards the axes ask for their own repaints again.
+  c.plot.failY = false;
+  before = c.plot.changes;
+  c.x->Track(150);
+  EXPECT_EQ(c.plot.changes, before + 1);
+  before = c.plot.changes;
+  c.ch->AddXY(160, 0);
+  EXPECT_EQ(c.plot.changes, before + 1);
+}
+
+// The extended sums take values in small batches; a mean read between any
+// two points is still the mean of one extended running sum.
+TEST(ChannelStatistics, MeansReadAtAnyCountAreThoseOfOneExtendedSum) {
+  TiPlotChannelStatistics s;
+  long double sx = 0, sy = 0;
+  for (int n = 1; n <= 70; ++n) {
+    const double x = 1e15 + n * 8192.0 / 3, y = -1e17 + std::ldexp(1.0, n % 40);
+    s.Add(x, y);
+    sx += x;
+    sy += y;
+    ASSERT_EQ(s.XMean(), static_cast<double>(sx / n)) << n;
+    ASSERT_EQ(s.YMean(), static_cast<double>(sy / n)) << n;
+  }
+  const TiPlotChannelStatistics copy = s;
+  EXPECT_EQ(copy.YMean(), s.YMean());
+  s.Reset();
+  EXPECT_EQ(s.XMean(), 0);
+  s.Add(3, 4);
+  EXPECT_EQ(s.XMean(), 3);
+  EXPECT_EQ(s.YMean(), 4);
+  EXPECT_EQ(s.StatCount, 1);
+}
