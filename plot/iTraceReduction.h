@@ -3,7 +3,9 @@
 // connecting line to the next column, so a million points cost about what a
 // screen width of points does. Per-point pens are not used.
 #pragma once
+#include <cfloat>
 #include <cmath>
+#include <cstring>
 
 #include "plot/dIredDataCompactList.h"
 #include "plot/dIredDataNullList.h"
@@ -166,16 +168,109 @@ inline void ReducePoints(const TiPlotDataNullList& data, int first, int last, Ti
   });
 }
 
+// The bounds in single precision of the window [lo, hi]: lo rounded up and hi
+// rounded down to the next float, so a float lies inside [singleLo, singleHi]
+// exactly when it lies inside [lo, hi]. An empty or NaN window stays empty.
+inline void SingleWindow(double lo, double hi, float& singleLo, float& singleHi) {
+  singleLo = 1, singleHi = 0;
+  if (!(lo <= hi)) return;
+  // beyond the float range the cast is undefined; the infinities round the same way
+  const auto toSingle = [](double v) {
+    return static_cast<float>(v > FLT_MAX ? HUGE_VAL : (v < -FLT_MAX ? -HUGE_VAL : v));
+  };
+  float a = toSingle(lo), b = toSingle(hi);
+  if (a < lo) a = std::nextafter(a, HUGE_VALF);
+  if (b > hi) b = std::nextafter(b, -HUGE_VALF);
+  singleLo = a, singleHi = b;
+}
+
+// The walk over the compact list. Inside a column the records are taken
+// sixteen at a time: one test says whether all of them lie in the column's
+// window with finite values, and their extremes come from a tree of lane-wise
+// minima and maxima, with no chain from one point to the next. A block that
+// fails the test (it leaves the column, holds a NaN or an infinity) is walked
+// point by point, which gives the same columns as if every block were.
+class TiPlotCompactWalk {
+ public:
+  static constexpr int Block = 16;
+
+  TiPlotCompactWalk(TiPlotColumnReducer& reducer, const TiPlotColumnMap& columns)
+      : Reducer_(reducer), Columns_(columns) {}
+
+  void Run(const TiPlotDataCompactRecord* r, int n) {
+    int i = 0;
+    for (; i + Block <= n; i += Block) {
+      __builtin_prefetch(r + i + 256);
+      __builtin_prefetch(r + i + 264);
+      float minY, maxY;
+      if (BlockInWindow(r + i, minY, maxY)) {
+        // all of them are finite, so their extremes put in one by one give
+        // these, NaN rule included: a NaN minimum is replaced by the next value
+        if (maxY > Hot_->MaxY) Hot_->MaxY = maxY;
+        if (!(minY >= Hot_->MinY)) Hot_->MinY = minY;
+        Hot_->LastY = r[i + Block - 1].Y;
+      } else {
+        for (int j = i; j < i + Block; ++j) Put(r[j]);
+      }
+    }
+    for (; i < n; ++i) Put(r[i]);
+  }
+
+ private:
+  void Put(const TiPlotDataCompactRecord& p) {
+    if (p.X >= Lo_ && p.X <= Hi_) {
+      const double y = p.Y;
+      if (y > Hot_->MaxY) Hot_->MaxY = y;
+      if (!(y >= Hot_->MinY)) Hot_->MinY = y;
+      Hot_->LastY = y;
+      return;
+    }
+    const double x = p.X;
+    const int px = Columns_.Pixel(x);
+    Hot_ = &Reducer_.Put(px, x, p.Y);
+    double lo, hi;
+    Columns_.Window(px, lo, hi);
+    SingleWindow(lo, hi, Lo_, Hi_);
+  }
+
+  // Read as eight vectors of (x, y, x, y). The sum of all values is finite
+  // only when every value is (or the sum overflows, which takes the slow way).
+  bool BlockInWindow(const TiPlotDataCompactRecord* r, float& minY, float& maxY) const {
+    static_assert(sizeof(TiPlotDataCompactRecord) == 2 * sizeof(float));
+    float v[Block / 2][4], a[Block / 4][4], b[Block / 4][4], s[Block / 4][4];
+    std::memcpy(v, r, sizeof v);
+    for (int k = 0; k < Block / 4; ++k)
+      for (int l = 0; l < 4; ++l) {
+        const float p = v[2 * k][l], q = v[2 * k + 1][l];
+        a[k][l] = q < p ? q : p;
+        b[k][l] = q > p ? q : p;
+        s[k][l] = p + q;
+      }
+    for (int w = Block / 8; w >= 1; w /= 2)
+      for (int k = 0; k < w; ++k)
+        for (int l = 0; l < 4; ++l) {
+          a[k][l] = a[k + w][l] < a[k][l] ? a[k + w][l] : a[k][l];
+          b[k][l] = b[k + w][l] > b[k][l] ? b[k + w][l] : b[k][l];
+          s[k][l] = s[k][l] + s[k + w][l];
+        }
+    const float sum = (s[0][0] + s[0][1]) + (s[0][2] + s[0][3]);
+    const float minX = a[0][2] < a[0][0] ? a[0][2] : a[0][0];
+    const float maxX = b[0][2] > b[0][0] ? b[0][2] : b[0][0];
+    minY = a[0][3] < a[0][1] ? a[0][3] : a[0][1];
+    maxY = b[0][3] > b[0][1] ? b[0][3] : b[0][1];
+    return (sum - sum == 0) & (minX >= Lo_) & (maxX <= Hi_);
+  }
+
+  TiPlotColumnReducer& Reducer_;
+  const TiPlotColumnMap& Columns_;
+  TiPlotMinMaxPoint* Hot_ = nullptr;
+  float Lo_ = 1, Hi_ = 0;  // the hot column's window in single precision
+};
+
 inline void ReducePoints(const TiPlotDataCompactList& data, int first, int last, TiPlotColumnReducer& reducer,
                          const TiPlotColumnMap& columns) {
-  data.ForEachRun(first, last, [&](const TiPlotDataCompactRecord* r, int n, int) {
-    ReduceRange(0, n - 1, reducer, columns, [r](int i, double& x, double& y) {
-      __builtin_prefetch(r + i + 256);
-      x = r[i].X;
-      y = r[i].Y;
-      return ipwkValid;
-    });
-  });
+  TiPlotCompactWalk walk(reducer, columns);
+  data.ForEachRun(first, last, [&](const TiPlotDataCompactRecord* r, int n, int) { walk.Run(r, n); });
 }
 
 template <class List>

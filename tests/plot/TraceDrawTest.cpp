@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <functional>
 #include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
@@ -50,6 +54,53 @@ TInk Render(TChart& c, int width = 101, int height = 101) {
 }
 
 bool Has(const TInk& ink, int x, int y) { return ink.count({x, y}) != 0; }
+
+// A scale that offers the walks its linear pixel map, showing [min, max].
+struct TMappedScale : TiPlotChannelScale {
+  double offset, factor, min, span;
+  TMappedScale(double o, double f, double lo = -1e300, double hi = 1e300) : offset(o), factor(f), min(lo), span(hi - lo) {}
+  double Min() const override { return min; }
+  double Span() const override { return span; }
+  int ValueToPixel(double v) const override { return LinearPixel(offset, factor, v); }
+  bool LinearPixelMap(double& o, double& f) const override { o = offset, f = factor; return true; }
+  double PixelToValue(int) const override { return 0; }
+  bool IsValueVisible(double v) const override { return v >= min && v <= min + span; }
+  void Track(double) override {}
+  std::string FormatCursorText(double) override { return {}; }
+};
+
+// A canvas that keeps the lines drawn on it, in order.
+struct TLineLog : TCanvas {
+  std::vector<std::pair<TPoint, TPoint>> lines;
+  void DoLine(TPoint from, TPoint to) override { lines.push_back({from, to}); }
+  void DoPolyline(const std::vector<TPoint>&) override { ADD_FAILURE() << "a cosmetic trace draws lines"; }
+  void DoPolygon(const std::vector<TPoint>&) override {}
+  void DoRectangle(const TRect&) override {}
+  void DoEllipse(const TRect&) override {}
+  void DoFillRect(const TRect&, TColor) override {}
+  void DoInvertRect(const TRect&) override {}
+  void DoFocusRect(const TRect&) override {}
+  TColor DoPixel(int, int) const override { return clNone; }
+  void DoSetPixel(int, int, TColor) override {}
+  void DoGradient(const TRect&, TColor, TColor, TGradientKind, TPoint, TPoint, int) override {}
+  void DoText(int, int, const std::string&, const TRect*) override {}
+  TSize DoTextExtent(const std::string&) const override { return {}; }
+  void DoBitmap(const TRect&, const TBitmap&, const TRect&, TColor) override {}
+  void DoClip(const TRect*) override {}
+  void DoAntialias(bool) override {}
+};
+
+// The lines of the reduced trace of all of `list`'s points.
+template <class List>
+std::vector<std::pair<TPoint, TPoint>> ReducedLines(List& list, const TiPlotChannelScale& x,
+                                                    const TiPlotChannelScale& y) {
+  TLineLog log;
+  {
+    TiPlotTraceDrawer drawer(log, x, y, false);
+    DrawReducedTrace(list, 0, list.Count() - 1, drawer);
+  }
+  return log.lines;
+}
 
 }  // namespace
 
@@ -443,20 +494,8 @@ TEST(TraceReduction, EveryListKindAndAWrappedRingDrawThePerPointPixels) {
 // A dense walk takes a point inside its column's window as being in that
 // column without working out its pixel: every such value must map there.
 TEST(TraceReduction, ColumnWindowsHoldOnlyValuesOfTheirPixel) {
-  struct TScale : TiPlotChannelScale {
-    double offset, factor;
-    TScale(double o, double f) : offset(o), factor(f) {}
-    double Min() const override { return 0; }
-    double Span() const override { return 1; }
-    int ValueToPixel(double v) const override { return LinearPixel(offset, factor, v); }
-    bool LinearPixelMap(double& o, double& f) const override { o = offset, f = factor; return true; }
-    double PixelToValue(int) const override { return 0; }
-    bool IsValueVisible(double) const override { return true; }
-    void Track(double) override {}
-    std::string FormatCursorText(double) override { return {}; }
-  };
   for (auto [o, f] : {std::pair{0.0, 1e-4}, {1000.0, -0.37}, {-5e5, 3.3}, {0.5, 1e-9}, {12.0, 7e6}}) {
-    const TScale scale(o, f);
+    const TMappedScale scale(o, f);
     const TiPlotColumnMap columns(scale);
     for (int px : {-31999, -5, 0, 1, 2, 499, 1000, 31999}) {
       double lo, hi;
@@ -468,5 +507,93 @@ TEST(TraceReduction, ColumnWindowsHoldOnlyValuesOfTheirPixel) {
     double lo, hi;
     columns.Window(32000, lo, hi);  // the clamp takes in values far beyond: no window
     EXPECT_GT(lo, hi);
+  }
+}
+
+// A float lies inside the single-precision window exactly when it lies inside
+// the double one, out to the ends of the float range.
+TEST(TraceReduction, SingleWindowsHoldTheFloatsOfTheirDoubleWindow) {
+  constexpr float inf = HUGE_VALF;
+  const std::pair<double, double> windows[] = {{0.1, 0.3},      {-0.3, -0.1},    {1e7 - 0.49, 1e7 + 0.49},
+                                               {0.1, 0.1},      {1.0, 1.0},      {-1e300, 1e300},
+                                               {1e300, 2e300},  {-2e300, -1e300}, {-HUGE_VAL, HUGE_VAL},
+                                               {3.5e38, 1e300}, {-1e-300, 1e-300}};
+  for (auto [lo, hi] : windows) {
+    float a, b;
+    SingleWindow(lo, hi, a, b);
+    std::vector<float> probes = {0.0f, -0.0f, inf, -inf, FLT_MAX, -FLT_MAX, FLT_TRUE_MIN, -FLT_TRUE_MIN};
+    for (double edge : {lo, hi}) {
+      const float f = static_cast<float>(std::clamp(edge, -double{FLT_MAX}, double{FLT_MAX}));
+      probes.insert(probes.end(), {f, std::nextafter(f, inf), std::nextafter(f, -inf)});
+    }
+    for (float f : probes)
+      EXPECT_EQ(f >= a && f <= b, f >= lo && f <= hi) << lo << " " << hi << " " << f;
+  }
+  for (auto [lo, hi] : {std::pair{1.0, 0.0}, {NAN, 1.0}, {0.0, NAN}, {0.1, 0.1 + 1e-17}}) {
+    float a, b;
+    SingleWindow(lo, hi, a, b);
+    EXPECT_GT(a, b) << lo << " " << hi;  // no float inside
+  }
+}
+
+// The compact list's walk takes its records sixteen at a time inside a column
+// and falls back to one at a time where a block leaves the column or holds a
+// value that is not finite. It must draw the very lines of the walk that reads
+// every point through the list's virtual read: columns of every size against
+// the block grid, points just either side of column edges, NaN and infinite
+// values (a NaN becomes the column's minimum until the next value replaces
+// it), X going back to earlier columns, and a wrapped ring read in two runs.
+TEST(TraceReduction, TheCompactBlockWalkDrawsTheLinesOfThePointByPointWalk) {
+  const TMappedScale xs(0.37, 2.9, -1e6, 1e6), ys(16000, -150, -100, 200);
+  const auto check = [&](TiPlotDataCompactList& list, const char* what) {
+    const auto fast = ReducedLines(list, xs, ys);
+    const auto slow = ReducedLines(static_cast<TiPlotDataCustomList&>(list), xs, ys);
+    EXPECT_GT(fast.size(), 100u) << what;
+    EXPECT_TRUE(fast == slow) << what << ": " << fast.size() << " lines against " << slow.size();
+  };
+  // the X value of the edge between pixel columns px - 1 and px
+  const auto edge = [&](int px) { return (px - 0.5 - xs.offset) / xs.factor; };
+  const auto noise = [](int i) { return ((i * 2654435761u) % 1000) / 20.0 - 25; };
+
+  {
+    TiPlotDataCompactList list;
+    int i = 0;
+    for (int px = 0; px < 290; ++px) {
+      const int n = px % 41 + 1;  // column sizes 1..41 meet the block grid at every offset
+      const double a = edge(px), b = edge(px + 1);
+      for (int k = 0; k < n; ++k, ++i) {
+        double x = a + (b - a) * (k + 0.5) / n;
+        if (k == 0) x = std::nextafter(static_cast<float>(a), HUGE_VALF);  // the first float of the column
+        if (k == n - 1) x = std::nextafter(static_cast<float>(b), -HUGE_VALF);  // and its last
+        list.Add(x, 50 + 40 * std::sin(i * 0.01) + noise(i));
+      }
+    }
+    check(list, "columns of every size");
+  }
+  for (int period : {97, 16, 15, 1000}) {
+    TiPlotDataCompactList list;
+    for (int i = 0; i < 30000; ++i) {
+      double y = 50 + 40 * std::sin(i * 0.002) + noise(i);
+      if (i % period == 0) y = NAN;
+      if (i % period == 5) y = (i / period) % 2 ? HUGE_VAL : -HUGE_VAL;
+      if (i % 1024 >= 1000) y = NAN;  // whole blocks of NaN, the last before a block without
+      list.Add(i * 0.0033, y);
+    }
+    check(list, ("NaN every " + std::to_string(period)).c_str());
+  }
+  {
+    TiPlotDataCompactList list;
+    for (int i = 0; i < 30000; ++i) {
+      const double saw = (i % 3000) * 0.03 + (i / 3000) * 0.11;  // runs back over earlier columns
+      list.Add(i % 7000 < 3500 ? saw : 100 - saw, 50 + noise(i));
+    }
+    check(list, "X going back");
+  }
+  {
+    TiPlotDataCompactList list;
+    list.SetRingBufferSize(5003);
+    for (int i = 0; i < 12345; ++i) list.Add((i - 7342) * 0.019, 50 + 30 * std::cos(i * 0.01) + noise(i));
+    ASSERT_NE(list.RingStart() % TiPlotCompactWalk::Block, 0);
+    check(list, "wrapped ring");
   }
 }
