@@ -90,7 +90,7 @@ void TiPlotAxis::SetMinSpan(double min, double span) {
   min = Clamp(min, -1e300, 1e300);
   span = Clamp(span, 1e-300, 1e300);
   if (min == Min() && span == Span()) return;
-  TiPlotAxisOwner* owner = AxisOwner();
+  TiPlotAxisOwner* owner = RangeListener();
   if (!owner) {
     // Nobody hears the reports (a scrolling axis meets this on every value):
     // what SetMin and SetSpan would do without them.
@@ -164,6 +164,21 @@ void TiPlotAxis::UpdateResumeValues() {
 
 // Saves and restores the feed state: an event handler may feed the axis
 // again from another channel, which then makes its own request.
+bool TiPlotAxis::FeedAny(double value) {
+  if (!TrackingEnabled_ || !std::isfinite(value)) return false;
+  const TiTrackStep step = TrackValue(Tracking_, {Scale_.Min, Scale_.Span}, value, FirstPointSeen_);
+  if (step.Action == itaSetRange && !Scale_.Log10) {
+    const TiAxisRange& r = step.Range;
+    if (r.Min == Scale_.Min && r.Span == Scale_.Span) return false;
+    if (r.Min >= -1e300 && r.Min <= 1e300 && r.Span >= 1e-300 && r.Span <= 1e300 && !RangeListener()) {
+      Scale_.Min = r.Min;
+      Scale_.Span = r.Span;
+      return true;
+    }
+  }
+  return FeedStep(step);
+}
+
 bool TiPlotAxis::FeedStep(const TiTrackStep& step) {
   const bool outerFeeding = Feeding_, outerChange = FedChange_;
   Feeding_ = true;

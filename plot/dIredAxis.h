@@ -43,6 +43,9 @@ class TiPlotAxisOwner {
   virtual ~TiPlotAxisOwner() = default;
   // True while the chart reads its stored description: no reports then.
   virtual bool AxisReportsSuspended() const { return false; }
+  // False while no one listens to the min and span reports: an axis that
+  // follows every new point then just stores its range, as without an owner.
+  virtual bool AxisRangeHeard() const { return true; }
   virtual void AxisMinChange(TiPlotAxis* axis, double oldValue, double newValue) {}
   virtual void AxisSpanChange(TiPlotAxis* axis, double oldValue, double newValue) {}
   virtual void AxisMinSpanChange(TiPlotAxis* axis, double oldMin, double oldSpan, double newMin, double newSpan) {}
@@ -273,25 +276,15 @@ class TiPlotAxis : public TiPlotLayoutObject {
       } else if (Tracking_.Style == iptsScrollSmooth) {
         if (value >= Scale_.Min && value <= end) return false;
         const double min = value - Scale_.Span;
-        if (value > end && std::isfinite(value) && min >= -1e300 && min <= 1e300 && !AxisOwner()) {
+        // (an infinite value fails the bound on min, a NaN the test on end)
+        if (value > end && min >= -1e300 && min <= 1e300 && !RangeListener()) {
           if (min == Scale_.Min) return false;
           Scale_.Min = min;
           return true;
         }
       }
     }
-    if (!TrackingEnabled_ || !std::isfinite(value)) return false;
-    const TiTrackStep step = TrackValue(Tracking_, {Scale_.Min, Scale_.Span}, value, FirstPointSeen_);
-    if (step.Action == itaSetRange && !Scale_.Log10) {
-      const TiAxisRange& r = step.Range;
-      if (r.Min == Scale_.Min && r.Span == Scale_.Span) return false;
-      if (r.Min >= -1e300 && r.Min <= 1e300 && r.Span >= 1e-300 && r.Span <= 1e300 && !AxisOwner()) {
-        Scale_.Min = r.Min;
-        Scale_.Span = r.Span;
-        return true;
-      }
-    }
-    return FeedStep(step);
+    return FeedAny(value);
   }
   void Zoom(double factor);  // raises "Linear Scale Zoom Factor must be Greater than Zero"
   void ZoomBy(double fraction);
@@ -351,6 +344,11 @@ class TiPlotAxis : public TiPlotLayoutObject {
     if (owner != castOwner_) CastOwner(owner);
     return axisOwner_;
   }
+  // The owner while it listens to the range reports, or null.
+  TiPlotAxisOwner* RangeListener() const {
+    TiPlotAxisOwner* owner = AxisOwner();
+    return owner && owner->AxisRangeHeard() ? owner : nullptr;
+  }
   // Every other axis of the same orientation, for MasterUIInput.
   std::vector<TiPlotAxis*> SameOrientationAxes() const;
 
@@ -359,7 +357,10 @@ class TiPlotAxis : public TiPlotLayoutObject {
   mutable TiPlotOwner* castOwner_ = nullptr;
   mutable TiPlotAxisOwner* axisOwner_ = nullptr;
   void CastOwner(TiPlotOwner* owner) const;
-  // Feed's general path: the step applied with the change requests held back.
+  // Feed's other values, out of line so that the common ones above take no
+  // more than a few instructions where they are inlined.
+  bool FeedAny(double value);
+  // The step applied with the change requests held back.
   bool FeedStep(const TiTrackStep& step);
   // DoChange, or held back while the axis is fed.
   void RangeChange() {

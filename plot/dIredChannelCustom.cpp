@@ -25,6 +25,7 @@ std::unique_ptr<TiPlotDataCustomList> CreateDataList(TiPlotDataStyle style) {
 
 TiPlotChannelCustom::TiPlotChannelCustom(const TiPlotObjectHooks& hooks)
     : TiPlotManagerObject(hooks), DataList_(std::make_unique<TiPlotDataNullList>()) {
+  StandardList_ = static_cast<TiPlotDataNullList*>(DataList_.get());
   TiPlotDataCustomList& l = *DataList_;
   l.Color = clRed;
   l.TraceLineWidth = 1;
@@ -121,6 +122,7 @@ void TiPlotChannelCustom::ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> 
   static_cast<TiPlotPointAttributes&>(*list) = *DataList_;
   list->SetRingBufferSize(DataList_->RingBufferSize());
   DataList_ = std::move(list);
+  StandardList_ = dynamic_cast<TiPlotDataNullList*>(DataList_.get());
   SetVisibleRange(-1, -1);
 }
 
@@ -130,7 +132,9 @@ void TiPlotChannelCustom::ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> 
 // at the end: the plot needs a single repaint however much changed. Should a
 // step fail, the request is made on the way out.
 int TiPlotChannelCustom::AddXY(double X, double Y) {
-  const int result = DataList_->Add(X, Y);
+  // The standard list's Add is taken in line: the virtual call would cost
+  // as much as the store itself.
+  const int result = StandardList_ ? StandardList_->Add(X, Y) : DataList_->Add(X, Y);
   Stat_.Add(X, Y);
   bool axisChanged = false;
   try {

@@ -25,6 +25,8 @@ using TiPlotTag = std::variant<std::monostate, int64_t, double, bool, std::strin
 // A value delivered by the channel's OPC item.
 using TiPlotOPCValue = std::variant<std::monostate, int64_t, double, bool, std::string>;
 
+class TiPlotDataNullList;
+
 // The settings a channel forwards to its OPC item (the item itself lives in
 // opc/ and attaches through OPCNewData).
 struct TiPlotChannelOPCSettings {
@@ -299,6 +301,7 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   TiPlotAxisReference<TiPlotXAxis> XAxis_;
   TiPlotAxisReference<TiPlotYAxis> YAxis_;
   std::unique_ptr<TiPlotDataCustomList> DataList_;
+  TiPlotDataNullList* StandardList_ = nullptr;  // DataList_ when it is the standard list
   int FirstVisibleIndex_ = -1, LastVisibleIndex_ = -1;
   bool XAxisTrackingEnabled_ = true, YAxisTrackingEnabled_ = true;
   bool LoggingActive_ = false;

@@ -330,28 +330,37 @@ bool TiPlotComponent::BeforeZoomBox(const TRect& rect) {
   return !cancel;
 }
 
+// Axes report every range step of their tracking, so the kind of the axis
+// is looked up only when a handler for it is assigned.
+template <class Event, class... Args>
+void TiPlotComponent::FireAxis(TiPlotAxis* axis, const Event& onX, const Event& onY, Args&&... args) {
+  if (Loading_ || (!onX && !onY)) return;
+  const Event& event = KindOf(axis) == ipekXAxis ? onX : onY;
+  if (event) event(this, IndexOf(axis), std::forward<Args>(args)...);
+}
+
+bool TiPlotComponent::AxisRangeHeard() const {
+  return OnXAxisMinChange || OnYAxisMinChange || OnXAxisSpanChange || OnYAxisSpanChange || OnXAxisMinSpanChange ||
+         OnYAxisMinSpanChange;
+}
+
 void TiPlotComponent::AxisMinChange(TiPlotAxis* axis, double oldValue, double newValue) {
-  const TiPlotValueChangeEvent& event = KindOf(axis) == ipekXAxis ? OnXAxisMinChange : OnYAxisMinChange;
-  if (!Loading_ && event) event(this, IndexOf(axis), oldValue, newValue);
+  FireAxis(axis, OnXAxisMinChange, OnYAxisMinChange, oldValue, newValue);
 }
 
 void TiPlotComponent::AxisSpanChange(TiPlotAxis* axis, double oldValue, double newValue) {
-  const TiPlotValueChangeEvent& event = KindOf(axis) == ipekXAxis ? OnXAxisSpanChange : OnYAxisSpanChange;
-  if (!Loading_ && event) event(this, IndexOf(axis), oldValue, newValue);
+  FireAxis(axis, OnXAxisSpanChange, OnYAxisSpanChange, oldValue, newValue);
 }
 
 void TiPlotComponent::AxisMinSpanChange(TiPlotAxis* axis, double oldMin, double oldSpan, double newMin,
                                         double newSpan) {
-  const auto& event = KindOf(axis) == ipekXAxis ? OnXAxisMinSpanChange : OnYAxisMinSpanChange;
-  if (!Loading_ && event) event(this, IndexOf(axis), oldMin, oldSpan, newMin, newSpan);
+  FireAxis(axis, OnXAxisMinSpanChange, OnYAxisMinSpanChange, oldMin, oldSpan, newMin, newSpan);
 }
 
 void TiPlotComponent::AxisCustomizeLabel(TiPlotAxis* axis, double value, std::string& text) {
-  const auto& event = KindOf(axis) == ipekXAxis ? OnXAxisCustomizeLabel : OnYAxisCustomizeLabel;
-  if (!Loading_ && event) event(this, IndexOf(axis), value, text);
+  FireAxis(axis, OnXAxisCustomizeLabel, OnYAxisCustomizeLabel, value, text);
 }
 
 void TiPlotComponent::AxisCustomizeHint(TiPlotAxis* axis, std::string& text) {
-  const auto& event = KindOf(axis) == ipekXAxis ? OnXAxisCustomizeHint : OnYAxisCustomizeHint;
-  if (!Loading_ && event) event(this, IndexOf(axis), text);
+  FireAxis(axis, OnXAxisCustomizeHint, OnYAxisCustomizeHint, text);
 }

@@ -277,6 +277,7 @@ class TiPlotComponent : public TiCustomComponent,
   bool BeforeZoomBox(const TRect& rect) override;
   void DataViewClick(TiPlotObject* view) override;
   bool AxisReportsSuspended() const override { return Loading_; }
+  bool AxisRangeHeard() const override;
   void AxisMinChange(TiPlotAxis* axis, double oldValue, double newValue) override;
   void AxisSpanChange(TiPlotAxis* axis, double oldValue, double newValue) override;
   void AxisMinSpanChange(TiPlotAxis* axis, double oldMin, double oldSpan, double newMin, double newSpan) override;
@@ -320,6 +321,9 @@ class TiPlotComponent : public TiCustomComponent,
   TiPlotEventKind KindOf(const TiPlotObject* object) const;
   int IndexOf(const TiPlotObject* object) const;
   void Fire(const TiPlotIndexEvent* events, const TiPlotObject* object);
+  // An axis report as the x or y axis event, by the axis's kind.
+  template <class Event, class... Args>
+  void FireAxis(TiPlotAxis* axis, const Event& onX, const Event& onY, Args&&... args);
   TiPlotMouseData MouseRecord(int x, int y, TiPlotShiftState shift) const;
   void HandShiftState(TiPlotShiftState shift);
   TiPlotObject* HitPass(int pass, const TiPlotMouseData& mouse);

@@ -86,8 +86,11 @@ void TiPlotMasterManager::ForgetLinks(const void* manager) {
 }
 
 TiPlotObjectHooks TiPlotMasterManager::Hooks() {
+  // The plot's own change hook goes to the objects as it is: a channel calls
+  // it for every point it is given, and a hop through this manager would
+  // cost as much again.
   return {Plot_, [this](TiObject* o) { RenameHook(o); }, [this](TiObject* o) { RemoveHook(o); },
-          [this](TiObject* o) { InsertHook(o); }, [this](TiObject* o) { ChangeHook(o); }};
+          [this](TiObject* o) { InsertHook(o); }, PlotChange_};
 }
 
 template <class F>
@@ -180,10 +183,6 @@ void TiPlotMasterManager::RenameHook(TiObject* sender) {
   ForEachKindManager([&](TiPlotObjectManagerCustom& m) { m.NotifyRenameAll(object); });
   if (Layout_) Layout_->NotifyRenameAll(object);
   if (Editor) Editor->ObjectRenamed(object);
-}
-
-void TiPlotMasterManager::ChangeHook(TiObject* sender) {
-  if (PlotChange_) PlotChange_(sender);
 }
 
 void TiPlotMasterManager::FocusHook(TiObject* sender) {

@@ -93,7 +93,6 @@ class TiPlotMasterManager : public TiObject {
   void InsertHook(TiObject* sender);
   void RemoveHook(TiObject* sender);
   void RenameHook(TiObject* sender);
-  void ChangeHook(TiObject* sender);
   void FocusHook(TiObject* sender);
   void InstallHooks(TiPlotObject* object);
   bool StoreManager(TiObject* sender);

@@ -131,6 +131,12 @@ class TFailingPlot : public TAxisPlot {
   bool failX = false, failY = false;
 };
 
+// A chart that reports axis ranges to no one while it has no handlers.
+class TDeafPlot : public TAxisPlot {
+ public:
+  bool AxisRangeHeard() const override { return false; }
+};
+
 }  // namespace
 
 TEST(ChannelAxisFeed, MovesTheRangesAsTrackingEachAxisDoesWithNoOneHearingEvents) {
@@ -141,6 +147,22 @@ TEST(ChannelAxisFeed, MovesTheRangesAsTrackingEachAxisDoesWithNoOneHearingEvents
                                     << " compress " << configs[i].compressMax << " log " << configs[i].log10);
     FeedAgainstTrack<TTestPlot>(configs[i], false);
   }
+}
+
+// An owner that listens to nothing is told nothing, and its axes still move
+// as they do with events heard or without an owner.
+TEST(ChannelAxisFeed, AnOwnerDeafToRangesHearsNoStepAndTheRangesStillMove) {
+  size_t n;
+  const TTrackConfig* configs = Configs(n);
+  for (size_t i = 0; i < n; ++i) {
+    SCOPED_TRACE(testing::Message() << "style " << int{configs[i].style} << " align " << int{configs[i].align}
+                                    << " compress " << configs[i].compressMax << " log " << configs[i].log10);
+    FeedAgainstTrack<TDeafPlot>(configs[i], false);
+  }
+  TChartAxes<TDeafPlot> c(true);
+  for (int i = 0; i <= 300; ++i) c.ch->AddXY(i, i % 37 - 18);
+  EXPECT_EQ(c.x->Min(), 200);
+  EXPECT_TRUE(c.plot.reports.empty());
 }
 
 TEST(ChannelAxisFeed, RaisesTheSameEventsAsTrackingEachAxis) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/Bitmap.h"
 #include "platform/Exception.h"
 #include "platform/PopupMenu.h"
@@ -321,6 +323,49 @@ TEST(PlotFrame, EventsAreDroppedWhileLoading) {
   EXPECT_EQ(events, 0);
   target.XAxis(0)->SetMin(5);
   EXPECT_EQ(events, 1);
+}
+
+// A chart whose axis events have no handler lets its axes follow the points
+// without reporting each step; a handler assigned later hears the next ones,
+// each as the event of its own axis kind and index.
+TEST(PlotFrame, AxisEventsAssignedLaterHearTheNextTrackingSteps) {
+  TiPlot plot;
+  plot.XAxis(0)->SetMinSpan(0, 100);
+  for (int x = 0; x <= 150; ++x) plot.Channel(0)->AddXY(x, x % 10);
+  EXPECT_EQ(plot.XAxis(0)->Min(), 50);
+
+  struct Heard {
+    char axis;
+    int index;
+    double oldValue, newValue;
+  };
+  std::vector<Heard> heard;
+  plot.OnXAxisMinChange = [&](TiPlotComponent* sender, int index, double o, double n) {
+    EXPECT_EQ(sender, &plot);
+    heard.push_back({'x', index, o, n});
+  };
+  plot.OnYAxisSpanChange = [&](TiPlotComponent*, int index, double o, double n) {
+    heard.push_back({'y', index, o, n});
+  };
+  const double ySpan = plot.YAxis(0)->Span();
+  plot.Channel(0)->AddXY(151, 0);
+  plot.Channel(0)->AddXY(152, plot.YAxis(0)->Max() + 5);  // the y axis widens too
+  ASSERT_EQ(heard.size(), 3u);
+  EXPECT_EQ(heard[0].axis, 'x');
+  EXPECT_EQ(heard[0].index, 0);
+  EXPECT_EQ(heard[0].oldValue, 50);
+  EXPECT_EQ(heard[0].newValue, 51);
+  EXPECT_EQ(heard[1].axis, 'x');
+  EXPECT_EQ(heard[1].newValue, 52);
+  EXPECT_EQ(heard[2].axis, 'y');
+  EXPECT_EQ(heard[2].oldValue, ySpan);
+  EXPECT_EQ(heard[2].newValue, plot.YAxis(0)->Span());
+
+  plot.OnXAxisMinChange = nullptr;
+  plot.OnYAxisSpanChange = nullptr;
+  plot.Channel(0)->AddXY(160, 0);
+  EXPECT_EQ(plot.XAxis(0)->Min(), 60);
+  EXPECT_EQ(heard.size(), 3u);
 }
 
 TEST(PlotFrame, GridLinesFallOnTheTickPixelsOfBothAxes) {
