@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "plot/dIred.h"
 #include "plot/dIredChannel.h"
 #include "plot/dIredDataNullList.h"
 #include "plot/dIredMasterManager.h"
@@ -101,8 +102,29 @@ void BM_ChannelAddXY(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * n);
 }
 
+// The same feed into the strip chart component itself, with its own axes and
+// repaint request and no axis event handler assigned: what an application
+// pays per point.
+void BM_PlotAddXY(benchmark::State& state) {
+  const int64_t n = state.range(0);
+  const std::vector<double>& samples = Samples();
+  TiPlot plot;
+  TiPlotChannelCustom* ch = plot.Channel(0);
+  for (auto _ : state) {
+    ch->Clear();
+    for (TiPlotAxis* axis : {static_cast<TiPlotAxis*>(plot.XAxis(0)), static_cast<TiPlotAxis*>(plot.YAxis(0))}) {
+      axis->SetMinSpan(0, 100);
+      axis->ResetFirstPoint();
+    }
+    for (int64_t i = 0; i < n; ++i) ch->AddXY(static_cast<double>(i), samples[static_cast<size_t>(i)]);
+  }
+  if (plot.XAxis(0)->Max() != static_cast<double>(n - 1)) state.SkipWithError("the x axis did not follow the points");
+  state.SetItemsProcessed(state.iterations() * n);
+}
+
 }  // namespace
 
 BENCHMARK(BM_BareListAdd)->RangeMultiplier(10)->Range(10'000, 10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareListAddThroughBase)->RangeMultiplier(10)->Range(10'000, 10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChannelAddXY)->RangeMultiplier(10)->Range(10'000, 10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlotAddXY)->RangeMultiplier(10)->Range(10'000, 1'000'000)->Unit(benchmark::kMillisecond);

@@ -54,7 +54,10 @@ print("\nAddXY (scrolling x axis, min-max y axis, change hook) against a bare li
 for n in (10000, 100000, 1000000, 10000000):
     bare, ch = addxy[f"BM_BareListAdd/{n}"], addxy[f"BM_ChannelAddXY/{n}"]
     per = lambda r: ms(r) * 1e6 / n
-    print(f"  {n:>9} points: bare {per(bare):6.1f}, AddXY {per(ch):6.1f}, ratio {per(ch) / per(bare):.2f}")
+    line = f"  {n:>9} points: bare {per(bare):6.1f}, AddXY {per(ch):6.1f}, ratio {per(ch) / per(bare):.2f}"
+    if f"BM_PlotAddXY/{n}" in addxy:
+        line += f"; into the chart component {per(addxy[f'BM_PlotAddXY/{n}']):6.1f}"
+    print(line)
 if not has_qcp:
     print("\n(QCustomPlot's Qt 6 build is not installed: its columns are empty)")
 
