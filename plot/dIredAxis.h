@@ -241,6 +241,7 @@ class TiPlotAxis : public TiPlotLayoutObject {
 
   // --- The map (iAxisScale) ---
   int ValueToPixel(double value) const { return Scale_.ValueToPixel(value); }
+  bool LinearPixelMap(TiLinearPixelMap& map) const { return Scale_.LinearPixelMap(map); }
   double PixelToValue(int pixel) const { return Scale_.PixelToValue(pixel); }
   int ValueToPixelLength(double distance) const { return Scale_.ValueToPixelLength(distance); }
   bool IsValueVisible(double value) const { return Scale_.IsValueVisible(value); }

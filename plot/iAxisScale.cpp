@@ -3,21 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/Rounding.h"
-
 namespace {
-constexpr double kPixelLimit = 32000;
-
-// PixelStart - round(offset), limited to the drawable range. The offset is
-// limited first so that rounding never overflows; a NaN (from a NaN value)
-// lands off every scale.
-int PixelFrom(int start, double offset) {
-  if (std::isnan(offset)) return static_cast<int>(-kPixelLimit);
-  offset = std::fmax(std::fmin(offset, 4 * kPixelLimit), -4 * kPixelLimit);
-  const double pixel = start - static_cast<double>(Round(offset));
-  return static_cast<int>(std::fmax(std::fmin(pixel, kPixelLimit), -kPixelLimit));
-}
-
 double Positive(double v) { return v > 0 ? v : 1; }
 }  // namespace
 
@@ -39,9 +25,15 @@ int TiAxisScale::ValueToPixel(double value) const {
     const double l0 = std::log10(m), l1 = std::log10(m + s);
     // A span too small to change the logarithm: nothing to tell apart.
     if (l1 == l0) return middle;
-    return PixelFrom(PixelStart, (std::log10(Positive(value)) - l0) * (PixelStart - PixelEnd) / (l1 - l0));
+    return PixelFromOffset(PixelStart, (std::log10(Positive(value)) - l0) * (PixelStart - PixelEnd) / (l1 - l0));
   }
-  return PixelFrom(PixelStart, (value - Min) * PixelsPerUnit());
+  return LinearPixel({PixelStart, Min, PixelsPerUnit()}, value);
+}
+
+bool TiAxisScale::LinearPixelMap(TiLinearPixelMap& map) const {
+  if (Log10 || PixelStart == PixelEnd || Span <= 1e-300) return false;
+  map = {PixelStart, Min, PixelsPerUnit()};
+  return true;
 }
 
 double TiAxisScale::PixelToValue(int pixel) const {

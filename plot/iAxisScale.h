@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "plot/iLinearPixelMap.h"
+
 struct TiAxisScale {
   double Min = 0;
   double Span = 100;  // at least 1e-300 on an axis
@@ -22,6 +24,9 @@ struct TiAxisScale {
   int PixelLength() const { return Horizontal ? ScaleRight - ScaleLeft : ScaleBottom - ScaleTop; }
 
   int ValueToPixel(double value) const;
+  // The map ValueToPixel uses on a linear scale; false on a log scale or
+  // one without extent.
+  bool LinearPixelMap(TiLinearPixelMap& map) const;
   double PixelToValue(int pixel) const;
   int ValueToPixelLength(double distance) const;  // |pixel(Min + d) - pixel(Min)|
   bool IsValueVisible(double value) const;        // inside the scale rectangle, edges included

@@ -7,6 +7,8 @@
 #pragma once
 #include <string>
 
+#include "plot/iLinearPixelMap.h"
+
 class TiPlotChannelScale {
  public:
   virtual ~TiPlotChannelScale() = default;
@@ -20,10 +22,10 @@ class TiPlotChannelScale {
   // The value's pixel lies inside the scale, both edges included.
   virtual bool IsValueVisible(double value) const = 0;
 
-  // For a linear scale: ValueToPixel(v) is exactly the clamped, rounded
-  // (halves to even) value of offset + v * factor. The trace walks use it to
-  // map millions of points without a call per point; false: ask per value.
-  virtual bool LinearPixelMap(double& offset, double& factor) const { return false; }
+  // For a linear scale: ValueToPixel(v) is exactly LinearPixel(map, v). The
+  // trace walks use it to map millions of points without a call per point;
+  // false: ask per value.
+  virtual bool LinearPixelMap(TiLinearPixelMap& map) const { return false; }
 
   // One tracking step for a newly added value (does nothing while the axis's
   // own tracking is off).

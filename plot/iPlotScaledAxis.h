@@ -24,6 +24,7 @@ class TiPlotScaledAxis : public Axis, public TiPlotChannelScale, public TiPlotAx
   double Min() const override { return Axis::Min(); }
   double Span() const override { return Axis::Span(); }
   int ValueToPixel(double v) const override { return Axis::ValueToPixel(v); }
+  bool LinearPixelMap(TiLinearPixelMap& map) const override { return Axis::LinearPixelMap(map); }
   double PixelToValue(int p) const override { return Axis::PixelToValue(p); }
   bool IsValueVisible(double v) const override { return Axis::IsValueVisible(v); }
   void Track(double v) final { Axis::Track(v); }  // final: see TiPlotAxisOwnTrack

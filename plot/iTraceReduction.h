@@ -73,39 +73,34 @@ class TiPlotColumnReducer {
   TiPlotMinMaxPoint P_, C_, N_;
 };
 
-// offset + v * factor rounded halves to even and clamped to +-32000, as a
-// scale's ValueToPixel does; adding and taking away 1.5 * 2^52 rounds in the
-// FPU's default mode without a library call (exact for |p| < 2^51).
-inline int LinearPixel(double offset, double factor, double v) {
-  double p = offset + v * factor;
-  p = p < -32000.0 ? -32000.0 : (p > 32000.0 ? 32000.0 : p);
-  return static_cast<int>((p + 6755399441055744.0) - 6755399441055744.0);
-}
-
 // The X-axis pixel of a value, and the values that surely fall in a given
 // pixel column: a dense walk tests most points against the column it is in
 // rather than working out their pixel.
 class TiPlotColumnMap {
  public:
   explicit TiPlotColumnMap(const TiPlotChannelScale& axis) : Axis_(axis) {
-    Linear_ = axis.LinearPixelMap(Offset_, Factor_) && std::isfinite(Offset_) && std::isfinite(Factor_) &&
-              Factor_ != 0;
+    Linear_ = axis.LinearPixelMap(Map_) && std::isfinite(Map_.Origin) && std::isfinite(Map_.Factor) &&
+              Map_.Factor != 0;
+    // A window's ends are worked out from the origin; far from zero, with
+    // many pixels per unit, their rounding would reach into the next column.
+    Windows_ = Linear_ && std::fabs(Map_.Origin * Map_.Factor) < 1e13;
   }
-  int Pixel(double x) const { return Linear_ ? LinearPixel(Offset_, Factor_, x) : Axis_.ValueToPixel(x); }
+  int Pixel(double x) const { return Linear_ ? LinearPixel(Map_, x) : Axis_.ValueToPixel(x); }
   // [lo, hi] maps to pixel px with room to spare for rounding; empty when the
   // map is not linear or px is at the clamp.
   void Window(int px, double& lo, double& hi) const {
     lo = 1, hi = 0;
-    if (!Linear_ || px <= -32000 || px >= 32000) return;
-    const double a = (px - 0.49 - Offset_) / Factor_, b = (px + 0.49 - Offset_) / Factor_;
+    if (!Windows_ || px <= -32000 || px >= 32000) return;
+    const double k = Map_.Start - px;  // round((v - Origin) * Factor) of the column
+    const double a = Map_.Origin + (k - 0.49) / Map_.Factor, b = Map_.Origin + (k + 0.49) / Map_.Factor;
     lo = a < b ? a : b;
     hi = a < b ? b : a;
   }
 
  private:
   const TiPlotChannelScale& Axis_;
-  double Offset_ = 0, Factor_ = 1;
-  bool Linear_ = false;
+  TiLinearPixelMap Map_;
+  bool Linear_ = false, Windows_ = false;
 };
 
 // What a walk reads of a point.

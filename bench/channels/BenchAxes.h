@@ -16,13 +16,12 @@ class TBenchScale : public TiPlotChannelScale {
   double Min() const override { return range.Min; }
   double Span() const override { return range.Span; }
   int ValueToPixel(double v) const override {
-    double offset, factor;
-    LinearPixelMap(offset, factor);
-    return LinearPixel(offset, factor, v);
+    TiLinearPixelMap map;
+    LinearPixelMap(map);
+    return LinearPixel(map, v);
   }
-  bool LinearPixelMap(double& offset, double& factor) const override {
-    factor = (pixelMax - pixelMin) / range.Span;
-    offset = pixelMin - range.Min * factor;
+  bool LinearPixelMap(TiLinearPixelMap& map) const override {
+    map = {pixelMin, range.Min, (pixelMin - pixelMax) / range.Span};
     return true;
   }
   double PixelToValue(int p) const override {

@@ -15,6 +15,7 @@
 #include "platform/Metafile.h"
 #include "plot/dIredChannel.h"
 #include "plot/dIredDataView.h"
+#include "plot/iAxisScale.h"
 #include "plot/iCurveFit.h"
 #include "plot/iTraceDrawer.h"
 #include "plot/iTraceReduction.h"
@@ -55,14 +56,22 @@ TInk Render(TChart& c, int width = 101, int height = 101) {
 
 bool Has(const TInk& ink, int x, int y) { return ink.count({x, y}) != 0; }
 
-// A scale that offers the walks its linear pixel map, showing [min, max].
+// A scale that offers the walks its linear pixel map, showing [min, max]:
+// about offset + v * factor, as the chart's map of origin -offset / factor.
 struct TMappedScale : TiPlotChannelScale {
   double offset, factor, min, span;
-  TMappedScale(double o, double f, double lo = -1e300, double hi = 1e300) : offset(o), factor(f), min(lo), span(hi - lo) {}
+  TiLinearPixelMap map;
+  TMappedScale(double o, double f, double lo = -1e300, double hi = 1e300)
+      : offset(o), factor(f), min(lo), span(hi - lo), map{0, -o / f, -f} {}
+  explicit TMappedScale(TiLinearPixelMap m) : TMappedScale(0, 1) { map = m; }
+  TiLinearPixelMap Map() const { return map; }
   double Min() const override { return min; }
   double Span() const override { return span; }
-  int ValueToPixel(double v) const override { return LinearPixel(offset, factor, v); }
-  bool LinearPixelMap(double& o, double& f) const override { o = offset, f = factor; return true; }
+  int ValueToPixel(double v) const override { return LinearPixel(Map(), v); }
+  bool LinearPixelMap(TiLinearPixelMap& map) const override {
+    map = Map();
+    return true;
+  }
   double PixelToValue(int) const override { return 0; }
   bool IsValueVisible(double v) const override { return v >= min && v <= min + span; }
   void Track(double) override {}
@@ -447,12 +456,36 @@ TEST(TraceCurves, EqualXValuesRaiseTheirErrorsAndTheFrameIsSkipped) {
 }
 
 TEST(TraceReduction, TheLinearPixelMapRoundsHalvesToEvenAndClamps) {
-  EXPECT_EQ(LinearPixel(0, 1, 2.5), 2);
-  EXPECT_EQ(LinearPixel(0, 1, 3.5), 4);
-  EXPECT_EQ(LinearPixel(0, 1, -2.5), -2);
-  EXPECT_EQ(LinearPixel(0.25, 2, 1.1), 2);
-  EXPECT_EQ(LinearPixel(0, 1, 1e12), 32000);
-  EXPECT_EQ(LinearPixel(0, 1, -1e12), -32000);
+  EXPECT_EQ(LinearPixel({0, 0, -1}, 2.5), 2);
+  EXPECT_EQ(LinearPixel({0, 0, -1}, 3.5), 4);
+  EXPECT_EQ(LinearPixel({0, 0, -1}, -2.5), -2);
+  EXPECT_EQ(LinearPixel({1, 0, 1}, 2.5), -1);  // the offset is rounded, then taken from the start
+  EXPECT_EQ(LinearPixel({400, 10, 2}, 11.1), 398);
+  EXPECT_EQ(LinearPixel({0, 0, -1}, 1e12), 32000);
+  EXPECT_EQ(LinearPixel({0, 0, -1}, -1e12), -32000);
+  EXPECT_EQ(LinearPixel({0, 0, -1}, HUGE_VAL), 32000);
+  EXPECT_EQ(LinearPixel({0, 0, -1}, std::nan("")), -32000);
+  // Large values over a small span: the value leaves the origin first.
+  EXPECT_EQ(LinearPixel({0, 1e15, -100}, 1e15 + 3.125), 312);
+}
+
+// A chart axis maps its values with the very map it offers the walks.
+TEST(TraceReduction, AChartAxisOffersTheMapItsValuesUse) {
+  TiAxisScale scale;
+  scale.Horizontal = true;
+  scale.ScaleLeft = 37, scale.ScaleRight = 1037;
+  scale.UpdatePixelEnds();
+  TiLinearPixelMap map;
+  for (auto [min, span] : {std::pair{0.0, 100.0}, {-3.7, 0.011}, {1e15, 2.0}, {45000.5, 1.0 / 1440}}) {
+    scale.Min = min, scale.Span = span;
+    ASSERT_TRUE(scale.LinearPixelMap(map));
+    for (int i = -200; i <= 1200; ++i) {
+      const double v = min + span * i / 997.0;
+      ASSERT_EQ(LinearPixel(map, v), scale.ValueToPixel(v)) << min << " " << span << " " << v;
+    }
+  }
+  scale.Log10 = true;
+  EXPECT_FALSE(scale.LinearPixelMap(map));
 }
 
 // Every list kind, as a wrapped ring (the walk reads its records in two runs):
@@ -496,18 +529,38 @@ TEST(TraceReduction, EveryListKindAndAWrappedRingDrawThePerPointPixels) {
 TEST(TraceReduction, ColumnWindowsHoldOnlyValuesOfTheirPixel) {
   for (auto [o, f] : {std::pair{0.0, 1e-4}, {1000.0, -0.37}, {-5e5, 3.3}, {0.5, 1e-9}, {12.0, 7e6}}) {
     const TMappedScale scale(o, f);
+    const TiLinearPixelMap map = scale.Map();
     const TiPlotColumnMap columns(scale);
     for (int px : {-31999, -5, 0, 1, 2, 499, 1000, 31999}) {
       double lo, hi;
       columns.Window(px, lo, hi);
       ASSERT_LE(lo, hi) << o << " " << f << " " << px;
       for (double v : {lo, hi, std::nextafter(lo, hi), std::nextafter(hi, lo), (lo + hi) / 2})
-        EXPECT_EQ(LinearPixel(o, f, v), px) << o << " " << f << " " << px << " " << v;
+        EXPECT_EQ(LinearPixel(map, v), px) << o << " " << f << " " << px << " " << v;
     }
     double lo, hi;
     columns.Window(32000, lo, hi);  // the clamp takes in values far beyond: no window
     EXPECT_GT(lo, hi);
   }
+  // Maps as chart axes make them, from their pixel of Min and Min itself.
+  for (TiLinearPixelMap map : {TiLinearPixelMap{537, 45000.5, -1e3 * 1440}, {400, -3.7, 300 / 0.011}, {37, 1e6, -0.25}}) {
+    const TMappedScale scale(map);
+    const TiPlotColumnMap columns(scale);
+    for (int px : {-31999, 0, 37, 400, 537, 1000, 31999}) {
+      double lo, hi;
+      columns.Window(px, lo, hi);
+      ASSERT_LE(lo, hi) << map.Origin << " " << px;
+      for (double v : {lo, hi, std::nextafter(lo, hi), std::nextafter(hi, lo), (lo + hi) / 2})
+        EXPECT_EQ(LinearPixel(map, v), px) << map.Origin << " " << px << " " << v;
+    }
+  }
+  // Far from zero with many pixels per unit the ends could not be placed
+  // surely: every point is mapped on its own.
+  const TMappedScale far(TiLinearPixelMap{0, 1e15, -1000});
+  double lo, hi;
+  TiPlotColumnMap(far).Window(10, lo, hi);
+  EXPECT_GT(lo, hi);
+  EXPECT_EQ(TiPlotColumnMap(far).Pixel(1e15 + 0.125), 125);
 }
 
 // A float lies inside the single-precision window exactly when it lies inside
