@@ -107,17 +107,18 @@ void FeedAgainstTrack(const TTrackConfig& config, bool checkReports) {
   }
 }
 
-const TTrackConfig* Configs(size_t& count) {
-  static std::vector<TTrackConfig> all = [] {
-    std::vector<TTrackConfig> v;
-    for (TiPlotTrackingStyle style : {iptsScaleMinMax, iptsScaleMax, iptsScaleMin, iptsScrollSmooth, iptsScrollPage})
-      for (TiPlotTrackingAlignFirstStyle align : {ipafsMin, ipafsMax, ipafsAuto, ipafsNone})
-        for (double compress : {0.0, 150.0})
-          for (bool log10 : {false, true}) v.push_back({style, align, compress, log10});
-    return v;
-  }();
-  count = all.size();
-  return all.data();
+// FeedAgainstTrack over every tracking style, first-value alignment,
+// compress limit and scale type.
+template <class Plot>
+void FeedAgainstTrackInEveryConfig(bool checkReports) {
+  for (TiPlotTrackingStyle style : {iptsScaleMinMax, iptsScaleMax, iptsScaleMin, iptsScrollSmooth, iptsScrollPage})
+    for (TiPlotTrackingAlignFirstStyle align : {ipafsMin, ipafsMax, ipafsAuto, ipafsNone})
+      for (double compress : {0.0, 150.0})
+        for (bool log10 : {false, true}) {
+          SCOPED_TRACE(testing::Message() << "style " << int{style} << " align " << int{align} << " compress "
+                                          << compress << " log " << log10);
+          FeedAgainstTrack<Plot>({style, align, compress, log10}, checkReports);
+        }
 }
 
 // Throws from the plot's min event of the axes of one kind.
@@ -140,25 +141,13 @@ class TDeafPlot : public TAxisPlot {
 }  // namespace
 
 TEST(ChannelAxisFeed, MovesTheRangesAsTrackingEachAxisDoesWithNoOneHearingEvents) {
-  size_t n;
-  const TTrackConfig* configs = Configs(n);
-  for (size_t i = 0; i < n; ++i) {
-    SCOPED_TRACE(testing::Message() << "style " << int{configs[i].style} << " align " << int{configs[i].align}
-                                    << " compress " << configs[i].compressMax << " log " << configs[i].log10);
-    FeedAgainstTrack<TTestPlot>(configs[i], false);
-  }
+  FeedAgainstTrackInEveryConfig<TTestPlot>(false);
 }
 
 // An owner that listens to nothing is told nothing, and its axes still move
 // as they do with events heard or without an owner.
 TEST(ChannelAxisFeed, AnOwnerDeafToRangesHearsNoStepAndTheRangesStillMove) {
-  size_t n;
-  const TTrackConfig* configs = Configs(n);
-  for (size_t i = 0; i < n; ++i) {
-    SCOPED_TRACE(testing::Message() << "style " << int{configs[i].style} << " align " << int{configs[i].align}
-                                    << " compress " << configs[i].compressMax << " log " << configs[i].log10);
-    FeedAgainstTrack<TDeafPlot>(configs[i], false);
-  }
+  FeedAgainstTrackInEveryConfig<TDeafPlot>(false);
   TChartAxes<TDeafPlot> c(true);
   for (int i = 0; i <= 300; ++i) c.ch->AddXY(i, i % 37 - 18);
   EXPECT_EQ(c.x->Min(), 200);
@@ -166,13 +155,7 @@ TEST(ChannelAxisFeed, AnOwnerDeafToRangesHearsNoStepAndTheRangesStillMove) {
 }
 
 TEST(ChannelAxisFeed, RaisesTheSameEventsAsTrackingEachAxis) {
-  size_t n;
-  const TTrackConfig* configs = Configs(n);
-  for (size_t i = 0; i < n; ++i) {
-    SCOPED_TRACE(testing::Message() << "style " << int{configs[i].style} << " align " << int{configs[i].align}
-                                    << " compress " << configs[i].compressMax << " log " << configs[i].log10);
-    FeedAgainstTrack<TAxisPlot>(configs[i], true);
-  }
+  FeedAgainstTrackInEveryConfig<TAxisPlot>(true);
 }
 
 // A failing event handler must not swallow the repaint of an axis that had

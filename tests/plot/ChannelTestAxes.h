@@ -25,7 +25,7 @@ class TLinearScale : public TiPlotChannelScale {
     map = Map();
     return true;
   }
-  TiLinearPixelMap Map() const { return {pixelMin, min, (pixelMin - pixelMax) / span}; }
+  virtual TiLinearPixelMap Map() const { return {pixelMin, min, (pixelMin - pixelMax) / span}; }
   double PixelToValue(int p) const override {
     if (pixelMax == pixelMin) return min;
     return min + span * (p - pixelMin) / (pixelMax - pixelMin);

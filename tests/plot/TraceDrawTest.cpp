@@ -58,24 +58,16 @@ bool Has(const TInk& ink, int x, int y) { return ink.count({x, y}) != 0; }
 
 // A scale that offers the walks its linear pixel map, showing [min, max]:
 // about offset + v * factor, as the chart's map of origin -offset / factor.
-struct TMappedScale : TiPlotChannelScale {
-  double offset, factor, min, span;
+struct TMappedScale : TLinearScale {
+  double offset, factor;
   TiLinearPixelMap map;
-  TMappedScale(double o, double f, double lo = -1e300, double hi = 1e300)
-      : offset(o), factor(f), min(lo), span(hi - lo), map{0, -o / f, -f} {}
-  explicit TMappedScale(TiLinearPixelMap m) : TMappedScale(0, 1) { map = m; }
-  TiLinearPixelMap Map() const { return map; }
-  double Min() const override { return min; }
-  double Span() const override { return span; }
-  int ValueToPixel(double v) const override { return LinearPixel(Map(), v); }
-  bool LinearPixelMap(TiLinearPixelMap& map) const override {
-    map = Map();
-    return true;
+  TMappedScale(double o, double f, double lo = -1e300, double hi = 1e300) : offset(o), factor(f), map{0, -o / f, -f} {
+    min = lo;
+    span = hi - lo;
   }
-  double PixelToValue(int) const override { return 0; }
+  explicit TMappedScale(TiLinearPixelMap m) : TMappedScale(0, 1) { map = m; }
+  TiLinearPixelMap Map() const override { return map; }
   bool IsValueVisible(double v) const override { return v >= min && v <= min + span; }
-  void Track(double) override {}
-  std::string FormatCursorText(double) override { return {}; }
 };
 
 // A canvas that keeps the lines drawn on it, in order.
