@@ -5,6 +5,7 @@
 #pragma once
 #include <cfloat>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 #include "plot/dIredDataCompactList.h"
@@ -147,20 +148,107 @@ inline void ReducePoints(TiPlotDataCustomList& data, int first, int last, TiPlot
   });
 }
 
-// The common lists are walked over their records, run by run: no virtual
-// read, index check or ring slot rule per point.
+// The standard list's walk, over its records run by run: no virtual read,
+// index check or ring slot rule per point. Inside a column the records are
+// taken eight at a time, each record's (x, y) as one pair, so one lane-wise
+// minimum and maximum per record give the extremes of X and Y together. A
+// block passes when it lies in the column's window, has no Null or Empty
+// point (the marker bits share the flag word and do not count) and only
+// finite values; any other block is walked point by point, which gives the
+// same columns as if every block were.
+class TiPlotStandardWalk {
+ public:
+  static constexpr int Block = 8;
+
+  TiPlotStandardWalk(TiPlotColumnReducer& reducer, const TiPlotColumnMap& columns)
+      : Reducer_(reducer), Columns_(columns) {}
+
+  void Run(const TiPlotDataNullRecord* r, int n) {
+    int i = 0;
+    for (; i + Block <= n; i += Block) {
+      __builtin_prefetch(r + i + 96);  // a walk this simple waits on memory without it
+      __builtin_prefetch(r + i + 96 + Block / 2);
+      __builtin_prefetch(r + i + 96 + Block - 1);
+      double minY, maxY;
+      if (BlockInWindow(r + i, minY, maxY)) {
+        // all of them are finite, so their extremes put in one by one give
+        // these, NaN rule included: a NaN minimum is replaced by the next value
+        if (maxY > Hot_->MaxY) Hot_->MaxY = maxY;
+        if (!(minY >= Hot_->MinY)) Hot_->MinY = minY;
+        Hot_->LastY = r[i + Block - 1].Y;
+      } else {
+        for (int j = i; j < i + Block; ++j) Put(r[j]);
+      }
+    }
+    for (; i < n; ++i) Put(r[i]);
+  }
+
+ private:
+  static constexpr uint16_t Gap = TiPlotDataNullList::NullBit | TiPlotDataNullList::EmptyBit;
+
+  void Put(const TiPlotDataNullRecord& p) {
+    const double x = p.X, y = p.Y;
+    if (!(p.Flags & Gap) && x >= Lo_ && x <= Hi_) {
+      // The extremes stay in memory: as conditional stores they cost nothing
+      // while no new extreme comes, where min/max instructions in registers
+      // would chain every point to the one before.
+      if (y > Hot_->MaxY) Hot_->MaxY = y;
+      if (!(y >= Hot_->MinY)) Hot_->MinY = y;
+      Hot_->LastY = y;
+      return;
+    }
+    Lo_ = 1, Hi_ = 0;
+    if (p.Flags & TiPlotDataNullList::EmptyBit) return;
+    if (p.Flags & TiPlotDataNullList::NullBit) {
+      Reducer_.Break();
+      Hot_ = nullptr;
+      return;
+    }
+    const int px = Columns_.Pixel(x);
+    Hot_ = &Reducer_.Put(px, x, y);
+    Columns_.Window(px, Lo_, Hi_);
+  }
+
+  // The sum of all values is finite only when every value is (or the sum
+  // overflows, which takes the slow way); a NaN X could hide from the
+  // minimum and maximum, never from the sum. GCC's vector type, as in the
+  // compact walk, so the tree stays vectorized where it is inlined.
+  bool BlockInWindow(const TiPlotDataNullRecord* r, double& minY, double& maxY) const {
+    typedef double Double2 __attribute__((vector_size(16)));
+    static_assert(offsetof(TiPlotDataNullRecord, Y) == sizeof(double));
+    Double2 a[Block / 2], b[Block / 2], s[Block / 2];
+    unsigned flags = 0;
+    for (int k = 0; k < Block / 2; ++k) {
+      Double2 p, q;
+      std::memcpy(&p, &r[2 * k].X, sizeof p);
+      std::memcpy(&q, &r[2 * k + 1].X, sizeof q);
+      a[k] = q < p ? q : p;
+      b[k] = q > p ? q : p;
+      s[k] = p + q;
+      flags |= r[2 * k].Flags | r[2 * k + 1].Flags;
+    }
+    for (int w = Block / 4; w >= 1; w /= 2)
+      for (int k = 0; k < w; ++k) {
+        a[k] = a[k + w] < a[k] ? a[k + w] : a[k];
+        b[k] = b[k + w] > b[k] ? b[k + w] : b[k];
+        s[k] = s[k] + s[k + w];
+      }
+    const Double2 finite = s[0] - s[0];
+    minY = a[0][1];
+    maxY = b[0][1];
+    return (finite[0] == 0) & (finite[1] == 0) & !(flags & Gap) & (a[0][0] >= Lo_) & (b[0][0] <= Hi_);
+  }
+
+  TiPlotColumnReducer& Reducer_;
+  const TiPlotColumnMap& Columns_;
+  TiPlotMinMaxPoint* Hot_ = nullptr;
+  double Lo_ = 1, Hi_ = 0;  // the hot column's window; empty while there is none
+};
+
 inline void ReducePoints(const TiPlotDataNullList& data, int first, int last, TiPlotColumnReducer& reducer,
                          const TiPlotColumnMap& columns) {
-  data.ForEachRun(first, last, [&](const TiPlotDataNullRecord* r, int n, int) {
-    ReduceRange(0, n - 1, reducer, columns, [r](int i, double& x, double& y) {
-      __builtin_prefetch(r + i + 96);  // a walk this simple waits on memory without it
-      x = r[i].X;
-      y = r[i].Y;
-      const uint16_t flags = r[i].Flags;
-      if (flags & TiPlotDataNullList::EmptyBit) return ipwkEmpty;
-      return flags & TiPlotDataNullList::NullBit ? ipwkNull : ipwkValid;
-    });
-  });
+  TiPlotStandardWalk walk(reducer, columns);
+  data.ForEachRun(first, last, [&](const TiPlotDataNullRecord* r, int n, int) { walk.Run(r, n); });
 }
 
 // The bounds in single precision of the window [lo, hi]: lo rounded up and hi

@@ -642,3 +642,84 @@ TEST(TraceReduction, TheCompactBlockWalkDrawsTheLinesOfThePointByPointWalk) {
     check(list, "wrapped ring");
   }
 }
+
+// The standard list's walk takes its records eight at a time inside a column
+// and falls back to one at a time where a block leaves the column, holds a
+// Null or Empty point or a value that is not finite. Its flag word also holds
+// the marker bits, which must not stop a block. It must draw the very lines of
+// the walk that reads every point through the list's virtual read.
+TEST(TraceReduction, TheStandardBlockWalkDrawsTheLinesOfThePointByPointWalk) {
+  const TMappedScale xs(0.37, 2.9, -1e6, 1e6), ys(16000, -150, -100, 200);
+  const auto check = [&](TiPlotDataNullList& list, const char* what) {
+    const auto fast = ReducedLines(list, xs, ys);
+    const auto slow = ReducedLines(static_cast<TiPlotDataCustomList&>(list), xs, ys);
+    EXPECT_GT(fast.size(), 100u) << what;
+    EXPECT_TRUE(fast == slow) << what << ": " << fast.size() << " lines against " << slow.size();
+  };
+  const auto edge = [&](int px) { return (px - 0.5 - xs.offset) / xs.factor; };
+  const auto noise = [](int i) { return ((i * 2654435761u) % 1000) / 20.0 - 25; };
+  const auto markers = [](TiPlotDataNullList& list, int i) {
+    list.SetMarkersVisible(i, i % 3 == 0);
+    list.SetMarkersStyle(i, static_cast<TiPlotMarkerStyle>(i % 16));
+  };
+
+  {
+    TiPlotDataNullList list;
+    int i = 0;
+    for (int px = 0; px < 290; ++px) {
+      const int n = px % 21 + 1;  // column sizes 1..21 meet the block grid at every offset
+      const double a = edge(px), b = edge(px + 1);
+      for (int k = 0; k < n; ++k, ++i) {
+        double x = a + (b - a) * (k + 0.5) / n;
+        if (k == 0) x = std::nextafter(a, HUGE_VAL);
+        if (k == n - 1) x = std::nextafter(b, -HUGE_VAL);
+        list.Add(x, 50 + 40 * std::sin(i * 0.01) + noise(i));
+        markers(list, i);
+      }
+    }
+    check(list, "columns of every size, markers on");
+  }
+  for (int period : {97, 8, 7, 9, 1000}) {
+    TiPlotDataNullList list;
+    for (int i = 0; i < 30000; ++i) {
+      double x = i * 0.0033, y = 50 + 40 * std::sin(i * 0.002) + noise(i);
+      if (i % period == 0) y = NAN;
+      if (i % period == 5) y = (i / period) % 2 ? HUGE_VAL : -HUGE_VAL;
+      if (i % 1024 >= 1000) y = NAN;  // whole blocks of NaN, the last before a block without
+      if (i % 2011 == 3) x = NAN;
+      list.Add(x, y);
+      markers(list, i);
+    }
+    check(list, ("NaN every " + std::to_string(period)).c_str());
+  }
+  for (int period : {101, 8, 13}) {
+    TiPlotDataNullList list;
+    for (int i = 0; i < 30000; ++i) {
+      list.Add(i * 0.0033, 50 + 40 * std::sin(i * 0.002) + noise(i));
+      markers(list, i);
+      if (i % period == 0) list.SetNull(i, true);
+      if (i % period == 4 || i % period == 7) list.SetEmpty(i, true);  // first and last of a block
+      if (i % (3 * period) == 2) list.SetNull(i, true), list.SetEmpty(i, true);
+      if (i % 4096 >= 4070) list.SetEmpty(i, true);  // whole blocks of Empty points
+    }
+    check(list, ("Null and Empty every " + std::to_string(period)).c_str());
+  }
+  {
+    TiPlotDataNullList list;
+    for (int i = 0; i < 30000; ++i) {
+      const double saw = (i % 3000) * 0.03 + (i / 3000) * 0.11;  // runs back over earlier columns
+      list.Add(i % 7000 < 3500 ? saw : 100 - saw, 50 + noise(i));
+    }
+    check(list, "X going back");
+  }
+  {
+    TiPlotDataNullList list;
+    list.SetRingBufferSize(5003);
+    for (int i = 0; i < 12345; ++i) {
+      list.Add((i - 7342) * 0.019, 50 + 30 * std::cos(i * 0.01) + noise(i));
+      if (i % 500 == 0) list.SetNull(list.Count() - 1, true);
+    }
+    ASSERT_NE(list.RingStart() % TiPlotStandardWalk::Block, 0);
+    check(list, "wrapped ring");
+  }
+}
