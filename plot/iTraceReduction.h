@@ -32,6 +32,14 @@ struct TiPlotMinMaxPoint {
     if (!(y >= MinY)) MinY = y;
     LastY = y;
   }
+  // A block of finite values of this column, by their extremes and last
+  // value: the same as putting them in one by one, NaN rule included (a NaN
+  // minimum is replaced by the next value).
+  void JoinBlock(double minY, double maxY, double lastY) {
+    if (maxY > MaxY) MaxY = maxY;
+    if (!(minY >= MinY)) MinY = minY;
+    LastY = lastY;
+  }
 };
 
 // The previous, current and next column of the walk.
@@ -171,11 +179,7 @@ class TiPlotStandardWalk {
       __builtin_prefetch(r + i + 96 + Block - 1);
       double minY, maxY;
       if (BlockInWindow(r + i, minY, maxY)) {
-        // all of them are finite, so their extremes put in one by one give
-        // these, NaN rule included: a NaN minimum is replaced by the next value
-        if (maxY > Hot_->MaxY) Hot_->MaxY = maxY;
-        if (!(minY >= Hot_->MinY)) Hot_->MinY = minY;
-        Hot_->LastY = r[i + Block - 1].Y;
+        Hot_->JoinBlock(minY, maxY, r[i + Block - 1].Y);
       } else {
         for (int j = i; j < i + Block; ++j) Put(r[j]);
       }
@@ -287,11 +291,7 @@ class TiPlotCompactWalk {
       __builtin_prefetch(r + i + 264);
       float minY, maxY;
       if (BlockInWindow(r + i, minY, maxY)) {
-        // all of them are finite, so their extremes put in one by one give
-        // these, NaN rule included: a NaN minimum is replaced by the next value
-        if (maxY > Hot_->MaxY) Hot_->MaxY = maxY;
-        if (!(minY >= Hot_->MinY)) Hot_->MinY = minY;
-        Hot_->LastY = r[i + Block - 1].Y;
+        Hot_->JoinBlock(minY, maxY, r[i + Block - 1].Y);
       } else {
         for (int j = i; j < i + Block; ++j) Put(r[j]);
       }

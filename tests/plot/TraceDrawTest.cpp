@@ -581,6 +581,18 @@ TEST(TraceReduction, SingleWindowsHoldTheFloatsOfTheirDoubleWindow) {
   }
 }
 
+namespace {
+double Noise(int i) { return ((i * 2654435761u) % 1000) / 20.0 - 25; }
+
+// X running back over earlier columns now and then.
+void AddGoingBack(TiPlotDataCustomList& list) {
+  for (int i = 0; i < 30000; ++i) {
+    const double saw = (i % 3000) * 0.03 + (i / 3000) * 0.11;
+    list.Add(i % 7000 < 3500 ? saw : 100 - saw, 50 + Noise(i));
+  }
+}
+}  // namespace
+
 // The compact list's walk takes its records sixteen at a time inside a column
 // and falls back to one at a time where a block leaves the column or holds a
 // value that is not finite. It must draw the very lines of the walk that reads
@@ -598,7 +610,6 @@ TEST(TraceReduction, TheCompactBlockWalkDrawsTheLinesOfThePointByPointWalk) {
   };
   // the X value of the edge between pixel columns px - 1 and px
   const auto edge = [&](int px) { return (px - 0.5 - xs.offset) / xs.factor; };
-  const auto noise = [](int i) { return ((i * 2654435761u) % 1000) / 20.0 - 25; };
 
   {
     TiPlotDataCompactList list;
@@ -610,7 +621,7 @@ TEST(TraceReduction, TheCompactBlockWalkDrawsTheLinesOfThePointByPointWalk) {
         double x = a + (b - a) * (k + 0.5) / n;
         if (k == 0) x = std::nextafter(static_cast<float>(a), HUGE_VALF);  // the first float of the column
         if (k == n - 1) x = std::nextafter(static_cast<float>(b), -HUGE_VALF);  // and its last
-        list.Add(x, 50 + 40 * std::sin(i * 0.01) + noise(i));
+        list.Add(x, 50 + 40 * std::sin(i * 0.01) + Noise(i));
       }
     }
     check(list, "columns of every size");
@@ -618,7 +629,7 @@ TEST(TraceReduction, TheCompactBlockWalkDrawsTheLinesOfThePointByPointWalk) {
   for (int period : {97, 16, 15, 1000}) {
     TiPlotDataCompactList list;
     for (int i = 0; i < 30000; ++i) {
-      double y = 50 + 40 * std::sin(i * 0.002) + noise(i);
+      double y = 50 + 40 * std::sin(i * 0.002) + Noise(i);
       if (i % period == 0) y = NAN;
       if (i % period == 5) y = (i / period) % 2 ? HUGE_VAL : -HUGE_VAL;
       if (i % 1024 >= 1000) y = NAN;  // whole blocks of NaN, the last before a block without
@@ -628,16 +639,13 @@ TEST(TraceReduction, TheCompactBlockWalkDrawsTheLinesOfThePointByPointWalk) {
   }
   {
     TiPlotDataCompactList list;
-    for (int i = 0; i < 30000; ++i) {
-      const double saw = (i % 3000) * 0.03 + (i / 3000) * 0.11;  // runs back over earlier columns
-      list.Add(i % 7000 < 3500 ? saw : 100 - saw, 50 + noise(i));
-    }
+    AddGoingBack(list);
     check(list, "X going back");
   }
   {
     TiPlotDataCompactList list;
     list.SetRingBufferSize(5003);
-    for (int i = 0; i < 12345; ++i) list.Add((i - 7342) * 0.019, 50 + 30 * std::cos(i * 0.01) + noise(i));
+    for (int i = 0; i < 12345; ++i) list.Add((i - 7342) * 0.019, 50 + 30 * std::cos(i * 0.01) + Noise(i));
     ASSERT_NE(list.RingStart() % TiPlotCompactWalk::Block, 0);
     check(list, "wrapped ring");
   }
@@ -657,7 +665,6 @@ TEST(TraceReduction, TheStandardBlockWalkDrawsTheLinesOfThePointByPointWalk) {
     EXPECT_TRUE(fast == slow) << what << ": " << fast.size() << " lines against " << slow.size();
   };
   const auto edge = [&](int px) { return (px - 0.5 - xs.offset) / xs.factor; };
-  const auto noise = [](int i) { return ((i * 2654435761u) % 1000) / 20.0 - 25; };
   const auto markers = [](TiPlotDataNullList& list, int i) {
     list.SetMarkersVisible(i, i % 3 == 0);
     list.SetMarkersStyle(i, static_cast<TiPlotMarkerStyle>(i % 16));
@@ -673,7 +680,7 @@ TEST(TraceReduction, TheStandardBlockWalkDrawsTheLinesOfThePointByPointWalk) {
         double x = a + (b - a) * (k + 0.5) / n;
         if (k == 0) x = std::nextafter(a, HUGE_VAL);
         if (k == n - 1) x = std::nextafter(b, -HUGE_VAL);
-        list.Add(x, 50 + 40 * std::sin(i * 0.01) + noise(i));
+        list.Add(x, 50 + 40 * std::sin(i * 0.01) + Noise(i));
         markers(list, i);
       }
     }
@@ -682,7 +689,7 @@ TEST(TraceReduction, TheStandardBlockWalkDrawsTheLinesOfThePointByPointWalk) {
   for (int period : {97, 8, 7, 9, 1000}) {
     TiPlotDataNullList list;
     for (int i = 0; i < 30000; ++i) {
-      double x = i * 0.0033, y = 50 + 40 * std::sin(i * 0.002) + noise(i);
+      double x = i * 0.0033, y = 50 + 40 * std::sin(i * 0.002) + Noise(i);
       if (i % period == 0) y = NAN;
       if (i % period == 5) y = (i / period) % 2 ? HUGE_VAL : -HUGE_VAL;
       if (i % 1024 >= 1000) y = NAN;  // whole blocks of NaN, the last before a block without
@@ -695,7 +702,7 @@ TEST(TraceReduction, TheStandardBlockWalkDrawsTheLinesOfThePointByPointWalk) {
   for (int period : {101, 8, 13}) {
     TiPlotDataNullList list;
     for (int i = 0; i < 30000; ++i) {
-      list.Add(i * 0.0033, 50 + 40 * std::sin(i * 0.002) + noise(i));
+      list.Add(i * 0.0033, 50 + 40 * std::sin(i * 0.002) + Noise(i));
       markers(list, i);
       if (i % period == 0) list.SetNull(i, true);
       if (i % period == 4 || i % period == 7) list.SetEmpty(i, true);  // first and last of a block
@@ -706,17 +713,14 @@ TEST(TraceReduction, TheStandardBlockWalkDrawsTheLinesOfThePointByPointWalk) {
   }
   {
     TiPlotDataNullList list;
-    for (int i = 0; i < 30000; ++i) {
-      const double saw = (i % 3000) * 0.03 + (i / 3000) * 0.11;  // runs back over earlier columns
-      list.Add(i % 7000 < 3500 ? saw : 100 - saw, 50 + noise(i));
-    }
+    AddGoingBack(list);
     check(list, "X going back");
   }
   {
     TiPlotDataNullList list;
     list.SetRingBufferSize(5003);
     for (int i = 0; i < 12345; ++i) {
-      list.Add((i - 7342) * 0.019, 50 + 30 * std::cos(i * 0.01) + noise(i));
+      list.Add((i - 7342) * 0.019, 50 + 30 * std::cos(i * 0.01) + Noise(i));
       if (i % 500 == 0) list.SetNull(list.Count() - 1, true);
     }
     ASSERT_NE(list.RingStart() % TiPlotStandardWalk::Block, 0);
