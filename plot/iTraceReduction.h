@@ -28,14 +28,14 @@ struct TiPlotMinMaxPoint {
       X = x;
       FirstY = y;
     }
-    if (y > MaxY) MaxY = y;
-    if (!(y >= MinY)) MinY = y;
-    LastY = y;
+    Join(y, y, y);
   }
-  // A block of finite values of this column, by their extremes and last
-  // value: the same as putting them in one by one, NaN rule included (a NaN
-  // minimum is replaced by the next value).
-  void JoinBlock(double minY, double maxY, double lastY) {
+  // Values of this column by their extremes and last value: for a block of
+  // finite values the same as putting them in one by one, NaN rule included (a NaN minimum is replaced by the next value).
+  // The extremes stay in memory: as conditional stores they cost nothing
+  // while no new extreme comes, where min/max instructions in registers would
+  // chain every point to the one before.
+  void Join(double minY, double maxY, double lastY) {
     if (maxY > MaxY) MaxY = maxY;
     if (!(minY >= MinY)) MinY = minY;
     LastY = lastY;
@@ -127,12 +127,7 @@ void ReduceRange(int first, int last, TiPlotColumnReducer& reducer, const TiPlot
     double x, y;
     const TiPlotWalkKind kind = read(i, x, y);
     if (kind == ipwkValid && x >= lo && x <= hi) {
-      // The extremes stay in memory: as conditional stores they cost nothing
-      // while no new extreme comes, where min/max instructions in registers
-      // would chain every point to the one before.
-      if (y > hot->MaxY) hot->MaxY = y;
-      if (!(y >= hot->MinY)) hot->MinY = y;
-      hot->LastY = y;
+      hot->Join(y, y, y);
       continue;
     }
     lo = 1, hi = 0;
@@ -179,7 +174,7 @@ class TiPlotStandardWalk {
       __builtin_prefetch(r + i + 96 + Block - 1);
       double minY, maxY;
       if (BlockInWindow(r + i, minY, maxY)) {
-        Hot_->JoinBlock(minY, maxY, r[i + Block - 1].Y);
+        Hot_->Join(minY, maxY, r[i + Block - 1].Y);
       } else {
         for (int j = i; j < i + Block; ++j) Put(r[j]);
       }
@@ -193,12 +188,7 @@ class TiPlotStandardWalk {
   void Put(const TiPlotDataNullRecord& p) {
     const double x = p.X, y = p.Y;
     if (!(p.Flags & Gap) && x >= Lo_ && x <= Hi_) {
-      // The extremes stay in memory: as conditional stores they cost nothing
-      // while no new extreme comes, where min/max instructions in registers
-      // would chain every point to the one before.
-      if (y > Hot_->MaxY) Hot_->MaxY = y;
-      if (!(y >= Hot_->MinY)) Hot_->MinY = y;
-      Hot_->LastY = y;
+      Hot_->Join(y, y, y);
       return;
     }
     Lo_ = 1, Hi_ = 0;
@@ -291,7 +281,7 @@ class TiPlotCompactWalk {
       __builtin_prefetch(r + i + 264);
       float minY, maxY;
       if (BlockInWindow(r + i, minY, maxY)) {
-        Hot_->JoinBlock(minY, maxY, r[i + Block - 1].Y);
+        Hot_->Join(minY, maxY, r[i + Block - 1].Y);
       } else {
         for (int j = i; j < i + Block; ++j) Put(r[j]);
       }
@@ -303,9 +293,7 @@ class TiPlotCompactWalk {
   void Put(const TiPlotDataCompactRecord& p) {
     if (p.X >= Lo_ && p.X <= Hi_) {
       const double y = p.Y;
-      if (y > Hot_->MaxY) Hot_->MaxY = y;
-      if (!(y >= Hot_->MinY)) Hot_->MinY = y;
-      Hot_->LastY = y;
+      Hot_->Join(y, y, y);
       return;
     }
     const double x = p.X;
