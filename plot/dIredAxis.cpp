@@ -117,6 +117,7 @@ void TiPlotAxis::SetScaleType(TiPlotScaleType value) {
   const bool log = value == ipstLog10;
   if (log == Scale_.Log10) return;
   Scale_.Log10 = log;
+  UpdateFeedMode();
   if (log && Scale_.Min <= 0) Scale_.Min = 1;
   DoChange();
 }
@@ -145,6 +146,7 @@ void TiPlotAxis::SetAlignRefAxisName(const std::string& value) {
 void TiPlotAxis::SetTrackingEnabled(bool value) {
   if (value == TrackingEnabled_) return;
   TrackingEnabled_ = value;
+  UpdateFeedMode();
   if (RestoreValuesOnResume_) {
     if (value) {
       SetMinSpan(ResumeMin_, ResumeSpan_);
@@ -167,6 +169,7 @@ void TiPlotAxis::UpdateResumeValues() {
 bool TiPlotAxis::FeedAny(double value) {
   if (!TrackingEnabled_ || !std::isfinite(value)) return false;
   const TiTrackStep step = TrackValue(Tracking_, {Scale_.Min, Scale_.Span}, value, FirstPointSeen_);
+  UpdateFeedMode();
   if (step.Action == itaSetRange && !Scale_.Log10) {
     const TiAxisRange& r = step.Range;
     if (r.Min == Scale_.Min && r.Span == Scale_.Span) return false;

@@ -98,11 +98,11 @@ class TiPlotAxis : public TiPlotLayoutObject {
   bool TrackingEnabled() const { return TrackingEnabled_; }
   void SetTrackingEnabled(bool value);  // pause saves, resume restores the range
   TiPlotTrackingStyle TrackingStyle() const { return Tracking_.Style; }
-  void SetTrackingStyle(TiPlotTrackingStyle value) { SetProperty(Tracking_.Style, value); }
+  void SetTrackingStyle(TiPlotTrackingStyle value) { SetTracking(Tracking_.Style, value); }
   TiPlotTrackingAlignFirstStyle TrackingAlignFirstStyle() const { return Tracking_.AlignFirst; }
   void SetTrackingAlignFirstStyle(TiPlotTrackingAlignFirstStyle value) { SetProperty(Tracking_.AlignFirst, value); }
   double TrackingScrollCompressMax() const { return Tracking_.ScrollCompressMax; }
-  void SetTrackingScrollCompressMax(double value) { SetProperty(Tracking_.ScrollCompressMax, value); }
+  void SetTrackingScrollCompressMax(double value) { SetTracking(Tracking_.ScrollCompressMax, value); }
   bool RestoreValuesOnResume() const { return RestoreValuesOnResume_; }
   void SetRestoreValuesOnResume(bool value) { SetProperty(RestoreValuesOnResume_, value); }
   bool ScrollMinMaxEnabled() const { return ScrollLimits_.Enabled; }
@@ -215,8 +215,11 @@ class TiPlotAxis : public TiPlotLayoutObject {
 
   // --- Run-time state ---
   bool FirstPointSeen() const { return FirstPointSeen_; }
-  void SetFirstPointSeen(bool value) { FirstPointSeen_ = value; }
-  void ResetFirstPoint() { FirstPointSeen_ = false; }
+  void SetFirstPointSeen(bool value) {
+    FirstPointSeen_ = value;
+    UpdateFeedMode();
+  }
+  void ResetFirstPoint() { SetFirstPointSeen(false); }
   double ResumeMin() const { return ResumeMin_; }
   double ResumeSpan() const { return ResumeSpan_; }
   double ResumeLabelsMinLength() const { return ResumeLabelsMinLength_; }
@@ -256,6 +259,7 @@ class TiPlotAxis : public TiPlotLayoutObject {
   void Track(double value) {
     if (!TrackingEnabled_ || !std::isfinite(value)) return;
     const TiTrackStep step = TrackValue(Tracking_, {Scale_.Min, Scale_.Span}, value, FirstPointSeen_);
+    UpdateFeedMode();
     if (step.Action == itaSetRange && !Scale_.Log10 && step.Range.Min == Scale_.Min &&
         step.Range.Span == Scale_.Span)
       return;
@@ -270,15 +274,13 @@ class TiPlotAxis : public TiPlotLayoutObject {
   bool Feed(double value) {
     // The strip chart's two axes, once their first value is placed: a value
     // inside a min-max range, or a smooth scroll by a value past the end.
-    if (TrackingEnabled_ && FirstPointSeen_ && !Scale_.Log10 && Tracking_.ScrollCompressMax == 0) {
+    if (FeedMode_ != kFeedAny) {
       const double end = Scale_.Min + Scale_.Span;
-      if (Tracking_.Style == iptsScaleMinMax) {
-        if (value >= Scale_.Min && value <= end) return false;
-      } else if (Tracking_.Style == iptsScrollSmooth) {
-        if (value >= Scale_.Min && value <= end) return false;
+      if (value >= Scale_.Min && value <= end) return false;
+      if (FeedMode_ == kFeedScrollSmooth && value > end) {
         const double min = value - Scale_.Span;
         // (an infinite value fails the bound on min, a NaN the test on end)
-        if (value > end && min >= -1e300 && min <= 1e300 && !RangeListener()) {
+        if (std::fabs(min) <= 1e300 && !RangeListener()) {
           if (min == Scale_.Min) return false;
           Scale_.Min = min;
           return true;
@@ -338,6 +340,7 @@ class TiPlotAxis : public TiPlotLayoutObject {
   void SetTrackingDefaults(TiPlotTrackingStyle style, TiPlotTrackingAlignFirstStyle align) {
     Tracking_.Style = style;
     Tracking_.AlignFirst = align;
+    UpdateFeedMode();
   }
   // The report interface of the owner, or null.
   TiPlotAxisOwner* AxisOwner() const {
@@ -361,6 +364,24 @@ class TiPlotAxis : public TiPlotLayoutObject {
   // Feed's other values, out of line so that the common ones above take no
   // more than a few instructions where they are inlined.
   bool FeedAny(double value);
+  // Which of Feed's common cases the tracking settings allow, kept by every
+  // change to them: Feed asks one byte instead of five settings per value.
+  enum TFeedMode : uint8_t { kFeedAny, kFeedMinMax, kFeedScrollSmooth };
+  TFeedMode FeedMode_ = kFeedAny;
+  void UpdateFeedMode() {
+    const bool plain = TrackingEnabled_ && FirstPointSeen_ && !Scale_.Log10 && Tracking_.ScrollCompressMax == 0;
+    FeedMode_ = !plain                                ? kFeedAny
+                : Tracking_.Style == iptsScaleMinMax  ? kFeedMinMax
+                : Tracking_.Style == iptsScrollSmooth ? kFeedScrollSmooth
+                                                      : kFeedAny;
+  }
+  template <class T, class V>
+  void SetTracking(T& field, const V& value) {
+    SetPropertyThen(field, value, [this] {
+      UpdateFeedMode();
+      DoChange();
+    });
+  }
   // The step applied with the change requests held back.
   bool FeedStep(const TiTrackStep& step);
   // DoChange, or held back while the axis is fed.

@@ -104,10 +104,12 @@ void TiPlotChannelCustom::SetRingBufferSize(int32_t value) {
 }
 
 void TiPlotChannelCustom::SetXAxisName(const std::string& value) {
+  ForgetDirectFeed();
   if (XAxis_.SetName(value)) DoChange();
 }
 
 void TiPlotChannelCustom::SetYAxisName(const std::string& value) {
+  ForgetDirectFeed();
   if (YAxis_.SetName(value)) DoChange();
 }
 
@@ -121,12 +123,25 @@ void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle value) {
 void TiPlotChannelCustom::ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> list) {
   static_cast<TiPlotPointAttributes&>(*list) = *DataList_;
   list->SetRingBufferSize(DataList_->RingBufferSize());
+  ForgetDirectFeed();
   DataList_ = std::move(list);
   StandardList_ = dynamic_cast<TiPlotDataNullList*>(DataList_.get());
   SetVisibleRange(-1, -1);
 }
 
 // ---- Points -----------------------------------------------------------------
+
+void TiPlotChannelCustom::TrackNewPoint(double X, double Y, bool& changed) {
+  const bool x = XAxisTrackingEnabled_ && XScale();
+  const bool y = YAxisTrackingEnabled_ && YScale();
+  if (MarkersVisible()) return TrackWithMarkers(DataList_->Count() - 1, x, y, changed);
+  // An absent axis is looked for again at every point, so it is never direct.
+  DirectFeed_ = (!XAxisTrackingEnabled_ || XScale_.OwnTrack) && (!YAxisTrackingEnabled_ || YScale_.OwnTrack);
+  DirectX_ = DirectFeed_ && x ? XScale_.OwnTrack : nullptr;
+  DirectY_ = DirectFeed_ && y ? YScale_.OwnTrack : nullptr;
+  if (x && XScale_.Feed(X)) changed = true;
+  if (y && YScale_.Feed(Y)) changed = true;
+}
 
 // The axes that move with the point leave their repaint requests to the one
 // at the end: the plot needs a single repaint however much changed. Should a
@@ -138,7 +153,12 @@ int TiPlotChannelCustom::AddXY(double X, double Y) {
   Stat_.Add(X, Y);
   bool axisChanged = false;
   try {
-    if (XAxisTrackingEnabled_ || YAxisTrackingEnabled_) TrackNewPoint(DataList_->Count() - 1, X, Y, axisChanged);
+    if (DirectFeed_) {
+      if (DirectX_ && DirectX_->Feed(X)) axisChanged = true;
+      if (DirectY_ && DirectY_->Feed(Y)) axisChanged = true;
+    } else if (XAxisTrackingEnabled_ || YAxisTrackingEnabled_) {
+      TrackNewPoint(X, Y, axisChanged);
+    }
     if (LoggingActive_) {
       ++LogPendingCount_;
       if (LogPendingCount_ >= LogBufferSize_ || LogBufferSize_ < 2) FlushLog();
@@ -149,14 +169,6 @@ int TiPlotChannelCustom::AddXY(double X, double Y) {
   }
   DoChange();
   return result;
-}
-
-void TiPlotChannelCustom::TrackNewPoint(int index, double X, double Y, bool& changed) {
-  const bool x = XAxisTrackingEnabled_ && XScale();
-  const bool y = YAxisTrackingEnabled_ && YScale();
-  if (MarkersVisible()) return TrackWithMarkers(index, x, y, changed);
-  if (x && XScale_.Feed(X)) changed = true;
-  if (y && YScale_.Feed(Y)) changed = true;
 }
 
 void TiPlotChannelCustom::TrackWithMarkers(int index, bool x, bool y, bool& changed) {
@@ -281,6 +293,7 @@ double TiPlotChannelCustom::GetYMinWithMarker(int Index) {
 
 void TiPlotChannelCustom::NotifyRemove(TiPlotObject* object) {
   // A later axis may be made at the same address.
+  ForgetDirectFeed();
   XScale_ = {};
   YScale_ = {};
   XAxis_.NotifyRemove(object);

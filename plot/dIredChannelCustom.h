@@ -62,7 +62,10 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   int32_t TraceLineWidth() const { return DataList_->TraceLineWidth; }
   void SetTraceLineWidth(int32_t value) { SetListed(&TiPlotPointAttributes::TraceLineWidth, value); }
   bool MarkersVisible() const { return DataList_->MarkersVisible; }
-  void SetMarkersVisible(bool value) { SetListed(&TiPlotPointAttributes::MarkersVisible, value); }
+  void SetMarkersVisible(bool value) {
+    ForgetDirectFeed();
+    SetListed(&TiPlotPointAttributes::MarkersVisible, value);
+  }
   int32_t MarkersSize() const { return DataList_->MarkersSize; }  // pixels
   void SetMarkersSize(int32_t value) { SetListed(&TiPlotPointAttributes::MarkersSize, value); }
   TiPlotMarkerStyle MarkersStyle() const { return DataList_->MarkersStyle; }
@@ -96,9 +99,15 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   const std::string& YAxisName() const { return YAxis_.Name(); }
   void SetYAxisName(const std::string& value);
   bool XAxisTrackingEnabled() const { return XAxisTrackingEnabled_; }
-  void SetXAxisTrackingEnabled(bool value) { SetProperty(XAxisTrackingEnabled_, value); }
+  void SetXAxisTrackingEnabled(bool value) {
+    ForgetDirectFeed();
+    SetProperty(XAxisTrackingEnabled_, value);
+  }
   bool YAxisTrackingEnabled() const { return YAxisTrackingEnabled_; }
-  void SetYAxisTrackingEnabled(bool value) { SetProperty(YAxisTrackingEnabled_, value); }
+  void SetYAxisTrackingEnabled(bool value) {
+    ForgetDirectFeed();
+    SetProperty(YAxisTrackingEnabled_, value);
+  }
 
   const std::string& LogFileName() const { return LogFileName_; }
   void SetLogFileName(const std::string& value) { SetProperty(LogFileName_, value); }
@@ -268,7 +277,19 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   }
   // Sets `changed` when an axis moved and left its repaint request to
   // AddXY's own (set as it happens, so that a failure later on still knows).
-  void TrackNewPoint(int index, double X, double Y, bool& changed);
+  // Works out the direct feed for the points after.
+  void TrackNewPoint(double X, double Y, bool& changed);
+  // Every tracked dimension feeds an axis that tracks itself and no markers
+  // widen the values: AddXY then feeds DirectX_ and DirectY_ (null where
+  // that dimension is not tracked) without asking again. Whatever may change
+  // that forgets it, and the next point works it out.
+  bool DirectFeed_ = false;
+  TiPlotAxis* DirectX_ = nullptr;
+  TiPlotAxis* DirectY_ = nullptr;
+  void ForgetDirectFeed() {
+    DirectFeed_ = false;
+    DirectX_ = DirectY_ = nullptr;
+  }
   // Markers widen every value by their size on the axis.
   void TrackWithMarkers(int index, bool x, bool y, bool& changed);
   double MarkerExtent(TiPlotChannelScale* scale, const char* missing);

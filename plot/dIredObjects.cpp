@@ -94,10 +94,6 @@ std::string TiPlotObject::Translate(const std::string& text) const {
   return Owner_ ? Owner_->Translate(text) : text;
 }
 
-void TiPlotObject::DoChange() {
-  if (OnChange) OnChange(this);
-}
-
 void TiPlotObject::DoLayoutChange() {
   if (OnLayoutChange) OnLayoutChange(this);
   DoChange();

@@ -121,7 +121,10 @@ class TiPlotObject : public TiPersistent {
   TiObjectEvent OnChange, OnLayoutChange, OnRemove, OnInsert, OnRename;
   TiObjectEvent OnGotFocus, OnEditRequest, OnRepaintNow;
 
-  virtual void DoChange();
+  // Not virtual: a channel calls it for every point it is given.
+  void DoChange() {
+    if (OnChange) OnChange(this);
+  }
   virtual void DoLayoutChange();
   // Another object is going away, was renamed, or took the focus.
   virtual void NotifyRemove(TiPlotObject* object) {}

@@ -5,7 +5,9 @@
 // read. ChangesPerPoint counts the repaint requests that reach the chart.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "plot/dIredChannel.h"
 #include "plot/dIredDataNullList.h"
 #include "plot/dIredMasterManager.h"
+#include "plot/iChannelStatistics.h"
 #include "plot/iPlotScaledAxis.h"
 
 namespace {
@@ -102,6 +105,53 @@ void BM_ChannelAddXY(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * n);
 }
 
+// The work AddXY must do, written flat with nothing between its pieces: the
+// standard list's Add, the channel's statistics, a smooth-scrolling and a
+// min-max range kept in two pairs of doubles, and one hook call. Out of line
+// as AddXY is. What that work costs on this machine, not a product path:
+// AddXY's distance to it is what the objects in between cost.
+struct TFlatChannel {
+  TiPlotDataNullList list;
+  TiPlotChannelStatistics stat;
+  double xMin = 0, xSpan = 100, yMin = 0, ySpan = 100;
+  std::function<void(TFlatChannel*)> hook;
+  [[gnu::noinline]] int AddXY(double x, double y) {
+    const int result = list.Add(x, y);
+    stat.Add(x, y);
+    bool changed = false;
+    if (x > xMin + xSpan) {
+      xMin = x - xSpan;
+      changed = true;
+    }
+    if (y < yMin || y > yMin + ySpan) {
+      const double lo = std::min(yMin, y), hi = std::max(yMin + ySpan, y);
+      yMin = lo;
+      ySpan = hi - lo;
+      changed = true;
+    }
+    benchmark::DoNotOptimize(changed);
+    hook(this);
+    return result;
+  }
+};
+
+void BM_FlatAddXY(benchmark::State& state) {
+  const int64_t n = state.range(0);
+  const std::vector<double>& samples = Samples();
+  TFlatChannel ch;
+  int64_t changes = 0;
+  ch.hook = [&changes](TFlatChannel*) { ++changes; };
+  for (auto _ : state) {
+    ch.list.Clear();
+    ch.stat.Reset();
+    ch.xMin = ch.yMin = 0;
+    ch.xSpan = ch.ySpan = 100;
+    for (int64_t i = 0; i < n; ++i) ch.AddXY(static_cast<double>(i), samples[static_cast<size_t>(i)]);
+    benchmark::DoNotOptimize(changes);
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+}
+
 // The same feed into the strip chart component itself, with its own axes and
 // repaint request and no axis event handler assigned: what an application
 // pays per point.
@@ -127,4 +177,5 @@ void BM_PlotAddXY(benchmark::State& state) {
 BENCHMARK(BM_BareListAdd)->RangeMultiplier(10)->Range(10'000, 10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareListAddThroughBase)->RangeMultiplier(10)->Range(10'000, 10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChannelAddXY)->RangeMultiplier(10)->Range(10'000, 10'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FlatAddXY)->RangeMultiplier(10)->Range(10'000, 10'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlotAddXY)->RangeMultiplier(10)->Range(10'000, 1'000'000)->Unit(benchmark::kMillisecond);

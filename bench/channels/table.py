@@ -55,6 +55,9 @@ for n in (10000, 100000, 1000000, 10000000):
     bare, ch = addxy[f"BM_BareListAdd/{n}"], addxy[f"BM_ChannelAddXY/{n}"]
     per = lambda r: ms(r) * 1e6 / n
     line = f"  {n:>9} points: bare {per(bare):6.1f}, AddXY {per(ch):6.1f}, ratio {per(ch) / per(bare):.2f}"
+    if f"BM_FlatAddXY/{n}" in addxy:
+        flat = addxy[f"BM_FlatAddXY/{n}"]
+        line += f"; the same work flat {per(flat):6.1f} ({per(flat) / per(bare):.2f})"
     if f"BM_PlotAddXY/{n}" in addxy:
         line += f"; into the chart component {per(addxy[f'BM_PlotAddXY/{n}']):6.1f}"
     print(line)

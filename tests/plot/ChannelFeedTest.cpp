@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/Exception.h"
@@ -187,6 +189,117 @@ TEST(ChannelAxisFeed, AFailingEventStillRequestsTheRepaintOfWhatMoved) {
   before = c.plot.changes;
   c.ch->AddXY(160, 0);
   EXPECT_EQ(c.plot.changes, before + 1);
+}
+
+// Both axes of a fed chart and of a tracked one scroll smoothly along rising
+// values, so that the feed takes its short way; then `change` is made to all
+// four and the values go on, rising, falling back and out of any range.
+template <class Plot>
+void FeedAgainstTrackAcrossAChange(const std::function<void(TiPlotAxis*)>& change) {
+  TChartAxes<Plot> fed(true), tracked(false);
+  const std::vector<TiPlotAxis*> axes = {fed.x, fed.y, tracked.x, tracked.y};
+  for (TiPlotAxis* axis : axes) axis->SetTrackingStyle(iptsScrollSmooth);
+  std::vector<double> values;
+  for (int i = 0; i < 150; ++i) values.push_back(3.25 * i + 1);
+  const size_t changeAt = values.size();
+  for (double v : {500.0, 520.0, 610.0, 20.0, 700.0, -5.0, 3000.0, 3001.0, 1e299, 3002.0}) values.push_back(v);
+  for (size_t i = 0; i < values.size(); ++i) {
+    if (i == changeAt)
+      for (TiPlotAxis* axis : axes) change(axis);
+    fed.ch->AddXY(values[i], values[i] / 2);
+    tracked.x->Track(values[i]);
+    tracked.y->Track(values[i] / 2);
+    ASSERT_EQ(fed.x->Min(), tracked.x->Min()) << "point " << i;
+    ASSERT_EQ(fed.x->Span(), tracked.x->Span()) << "point " << i;
+    ASSERT_EQ(fed.y->Min(), tracked.y->Min()) << "point " << i;
+    ASSERT_EQ(fed.y->Span(), tracked.y->Span()) << "point " << i;
+  }
+  if constexpr (requires { fed.plot.reports; }) ExpectSameReports(fed.plot.reports, tracked.plot.reports);
+}
+
+// The feed keeps what it learnt of the settings between points; every change
+// to them must count from the next point on, as it does for tracking, with
+// the range events heard (the general path) or not (the short ways).
+TEST(ChannelAxisFeed, SettingsChangedBetweenPointsCountFromTheNextPoint) {
+  const std::vector<std::function<void(TiPlotAxis*)>> changes = {
+      [](TiPlotAxis* a) { a->SetTrackingStyle(iptsScaleMinMax); },
+      [](TiPlotAxis* a) { a->SetTrackingStyle(iptsScaleMax); },
+      [](TiPlotAxis* a) { a->SetTrackingStyle(iptsScrollPage); },
+      [](TiPlotAxis* a) { a->SetTrackingScrollCompressMax(150); },
+      [](TiPlotAxis* a) { a->SetScaleType(ipstLog10); },
+      [](TiPlotAxis* a) { a->SetTrackingEnabled(false); },
+      [](TiPlotAxis* a) { a->ResetFirstPoint(); },
+      [](TiPlotAxis* a) { a->SetFirstPointSeen(false); },
+  };
+  for (size_t i = 0; i < changes.size(); ++i) {
+    SCOPED_TRACE(testing::Message() << "change " << i);
+    FeedAgainstTrackAcrossAChange<TTestPlot>(changes[i]);
+    FeedAgainstTrackAcrossAChange<TAxisPlot>(changes[i]);
+  }
+}
+
+// The same for the channel's side: its tracking flags, its axis names, an
+// axis taken away and markers shown between points.
+TEST(ChannelAxisFeed, TheChannelsOwnSettingsChangedBetweenPointsCountFromTheNextPoint) {
+  TChartAxes<TTestPlot> c(true);
+  c.x->SetTrackingStyle(iptsScrollSmooth);
+  TiPlotXAxis* other = new TiPlotChartAxis<TiPlotXAxis>(c.plot.master->Hooks());
+  other->Inserted();
+  other->SetTrackingStyle(iptsScrollSmooth);
+  ASSERT_NE(other->Name(), c.x->Name());
+  int i = 0;
+  auto feed = [&](int n) {
+    for (const int end = i + n; i < end; ++i) c.ch->AddXY(i, 10);
+  };
+  feed(150);
+  EXPECT_EQ(c.x->Max(), 149);
+
+  c.ch->SetXAxisTrackingEnabled(false);
+  feed(10);
+  EXPECT_EQ(c.x->Max(), 149);
+  c.ch->SetXAxisTrackingEnabled(true);
+  feed(1);
+  EXPECT_EQ(c.x->Max(), 160);
+
+  const std::string first = c.x->Name();
+  c.ch->SetXAxisName(other->Name());
+  feed(200);
+  EXPECT_EQ(c.x->Max(), 160);
+  EXPECT_EQ(other->Max(), 360);
+  c.ch->SetXAxisName(first);
+  feed(1);
+  EXPECT_EQ(c.x->Max(), 361);
+  EXPECT_EQ(other->Max(), 360);
+
+  c.ch->SetYAxisTrackingEnabled(false);
+  c.ch->AddXY(i++, 500);
+  EXPECT_EQ(c.y->Max(), 100);
+  c.ch->SetYAxisTrackingEnabled(true);
+  c.ch->AddXY(i++, 500);
+  EXPECT_EQ(c.y->Max(), 500);
+
+  // Markers widen the values by their size in pixels: the y axis then
+  // reaches past the value itself.
+  TBitmap bitmap{100, 300};
+  PlaceVertical(c.y, &bitmap.Canvas());
+  ASSERT_GT(c.y->PixelLength(), 0);
+  c.ch->SetMarkersVisible(true);
+  c.ch->SetMarkersSize(5);
+  c.ch->AddXY(i++, 700);
+  EXPECT_GT(c.y->Max(), 700);
+  c.ch->SetMarkersVisible(false);
+  c.ch->AddXY(i++, 9000);
+  EXPECT_EQ(c.y->Max(), 9000);
+
+  // The bound x axis goes away: the points still go in, and the x axis
+  // made later under the same name is found and fed.
+  c.plot.master->XAxisManager()->Delete(0);
+  feed(5);
+  EXPECT_EQ(other->Max(), 360);
+  EXPECT_EQ(c.ch->Count(), i);
+  other->SetName(first);
+  feed(1);
+  EXPECT_EQ(other->Max(), i - 1);
 }
 
 // The extended sums take values in small batches; a mean read between any
