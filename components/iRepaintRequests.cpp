@@ -27,13 +27,27 @@ void TiRepaintRequests::EndUpdate() {
   if (pendingContents_ || pendingBackground_) FrameLimitTest();
 }
 
-int64_t TiRepaintRequests::FramePeriodMs() const {
+int64_t TiRepaintRequests::FramePeriodMs() {
   // Rounded up, so the limit is never exceeded: 60 per second is 17 ms.
-  return (1000 + UpdateFrameRate - 1) / UpdateFrameRate;
+  if (UpdateFrameRate != periodRate_) {
+    periodRate_ = UpdateFrameRate;
+    periodMs_ = (1000 + UpdateFrameRate - 1) / UpdateFrameRate;
+  }
+  return periodMs_;
+}
+
+// A channel fed in a loop asks once per point, far more often than the
+// precise clock can be read for nothing: while the flush is already due and
+// even the coarse clock's latest possible time is inside the period, the
+// answer is known.
+bool TiRepaintRequests::SurelyWithinPeriod() {
+  if (!flush_ || !flush_->Enabled()) return false;
+  return platform::CoarseMillisecondClock() + platform::CoarseClockLagMs() < lastRepaintMs_ + FramePeriodMs();
 }
 
 void TiRepaintRequests::FrameLimitTest() {
   if (AutoFrameRate && UpdateFrameRate > 0 && repainted_) {
+    if (SurelyWithinPeriod()) return;
     const int64_t elapsed = platform::MillisecondClock() - lastRepaintMs_;
     if (elapsed < FramePeriodMs()) {
       ArmFlush(FramePeriodMs() - elapsed);

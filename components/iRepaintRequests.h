@@ -39,12 +39,15 @@ class TiRepaintRequests {
  private:
   void Request(bool& pending);
   void FrameLimitTest();
-  int64_t FramePeriodMs() const;
+  int64_t FramePeriodMs();
+  bool SurelyWithinPeriod();
   void ArmFlush(int64_t delayMs);
 
   std::function<void()> invalidate_;
   bool locked_ = false, pendingContents_ = false, pendingBackground_ = false;
   bool repainted_ = false;  // false until the first invalidation
   int64_t lastRepaintMs_ = 0;
+  int periodRate_ = 0;  // the UpdateFrameRate periodMs_ was worked out for
+  int64_t periodMs_ = 0;
   std::unique_ptr<TTimer> flush_;  // made on first need
 };

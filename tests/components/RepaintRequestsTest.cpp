@@ -91,3 +91,19 @@ TEST_F(RepaintRequests, AClockOfDaysSetBackDoesNotStallRepaints) {
   platform::SetNowSource(nullptr);
   EXPECT_EQ(invalidations, 2);
 }
+
+// The period is kept between requests; a new rate counts from the next one.
+TEST_F(RepaintRequests, ANewFrameRateCountsFromTheNextRequest) {
+  requests.AutoFrameRate = true;
+  requests.ContentsChanged();
+  now += 5;
+  requests.ContentsChanged();  // within 17 ms: the flush is due
+  requests.UpdateFrameRate = 10;
+  now += 20;
+  requests.ContentsChanged();  // 25 ms: inside the new 100 ms period
+  EXPECT_EQ(invalidations, 1);
+  requests.UpdateFrameRate = 30;
+  now += 9;
+  requests.ContentsChanged();  // 34 ms: past 30 per second's 34 ms
+  EXPECT_EQ(invalidations, 2);
+}
