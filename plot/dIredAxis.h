@@ -274,18 +274,25 @@ class TiPlotAxis : public TiPlotLayoutObject {
   bool Feed(double value) {
     // The strip chart's two axes, once their first value is placed: a value
     // inside a min-max range, or a smooth scroll by a value past the end.
-    if (FeedMode_ != kFeedAny) {
-      const double end = Scale_.Min + Scale_.Span;
-      if (value >= Scale_.Min && value <= end) return false;
-      if (FeedMode_ == kFeedScrollSmooth && value > end) {
-        const double min = value - Scale_.Span;
-        // (an infinite value fails the bound on min, a NaN the test on end)
-        if (std::fabs(min) <= 1e300 && !RangeListener()) {
-          if (min == Scale_.Min) return false;
-          Scale_.Min = min;
-          return true;
+    const double end = Scale_.Min + Scale_.Span;
+    switch (FeedMode_) {
+      case kFeedAny: break;
+      case kFeedMinMax:
+        if (value >= Scale_.Min && value <= end) return false;
+        break;
+      case kFeedScrollSmooth:
+        if (value > end) {
+          const double min = value - Scale_.Span;
+          // (an infinite value fails the bound on min)
+          if (std::fabs(min) <= 1e300 && !RangeListener()) {
+            if (min == Scale_.Min) return false;
+            Scale_.Min = min;
+            return true;
+          }
+        } else if (value >= Scale_.Min) {
+          return false;
         }
-      }
+        break;
     }
     return FeedAny(value);
   }

@@ -224,9 +224,9 @@ void TiPlotChannelCustom::RecalculateStatistics() {
 }
 
 bool TiPlotChannelCustom::RunningExtent(bool xDimension, double& min, double& max) const {
-  min = xDimension ? Stat_.XMin : Stat_.YMin;
-  max = xDimension ? Stat_.XMax : Stat_.YMax;
-  return Stat_.StatCount > 0;
+  min = xDimension ? Stat_.XMin() : Stat_.YMin();
+  max = xDimension ? Stat_.XMax() : Stat_.YMax();
+  return Stat_.Count() > 0;
 }
 
 // ---- Axes -------------------------------------------------------------------

@@ -189,13 +189,13 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // ---- Statistics -------------------------------------------------------
   // Running values over every point added since the last Clear, dropped and
   // Null or Empty points included, until RecalculateStatistics.
-  double XMin() const { return Stat_.XMin; }
-  double XMax() const { return Stat_.XMax; }
+  double XMin() const { return Stat_.XMin(); }
+  double XMax() const { return Stat_.XMax(); }
   double XMean() const { return Stat_.XMean(); }
-  double YMin() const { return Stat_.YMin; }
-  double YMax() const { return Stat_.YMax; }
+  double YMin() const { return Stat_.YMin(); }
+  double YMax() const { return Stat_.YMax(); }
   double YMean() const { return Stat_.YMean(); }
-  int64_t StatCount() const { return Stat_.StatCount; }
+  int64_t StatCount() const { return Stat_.Count(); }
   // Over the stored points that are neither Null nor Empty.
   void RecalculateStatistics();
   // The running extremes for an axis's ZoomToFitFast; false before any point.

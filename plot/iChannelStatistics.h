@@ -5,6 +5,10 @@
 //
 // Extremes start at 1e300 (minima) and -1e300 (maxima); axes ignore extents
 // left at those values.
+//
+// Points wait in a small batch and join the figures sixteen at a time; every
+// figure read counts the waiting ones, exactly as if each had joined on its
+// own, in order.
 #pragma once
 #include <cfloat>
 #include <cstdint>
@@ -18,49 +22,55 @@ class TiPlotChannelStatistics {
 
   void Reset() { *this = TiPlotChannelStatistics(); }
   void Add(double X, double Y) {
-    if (X > XMax) XMax = X;
-    if (!(X >= XMin)) XMin = X;
-    if (Y > YMax) YMax = Y;
-    if (!(Y >= YMin)) YMin = Y;
-    ++StatCount;
-    // An extended sum that lives in memory costs a store and a reload per
-    // value; a few values wait here and are summed in one go, in the same
-    // order, so every partial sum is rounded as it would be one by one.
+    ++Count_;
     PendingX_[Pending_] = X;
     PendingY_[Pending_] = Y;
     if (++Pending_ == kPending) Fold();
   }
-  // Sum / count rounded to double, 0 without points. Worked out when read:
-  // an extended division per point would cost more than the rest of Add.
-  double XMean() const { return Mean(Sum(XSum_, PendingX_)); }
-  double YMean() const { return Mean(Sum(YSum_, PendingY_)); }
 
   // Wider than the list's 32-bit count: a ring buffer keeps counting the
   // points it has dropped, and that total can pass 2^31 on a long run.
-  int64_t StatCount = 0;
-  double XMin = NoMin, XMax = NoMax;
-  double YMin = NoMin, YMax = NoMax;
+  int64_t Count() const { return Count_; }
+  double XMin() const { return WithPending(X_, PendingX_).Min; }
+  double XMax() const { return WithPending(X_, PendingX_).Max; }
+  double YMin() const { return WithPending(Y_, PendingY_).Min; }
+  double YMax() const { return WithPending(Y_, PendingY_).Max; }
+  // Sum / count rounded to double, 0 without points. Worked out when read:
+  // an extended division per point would cost more than the rest of Add.
+  double XMean() const { return Mean(X_.Sum, PendingX_); }
+  double YMean() const { return Mean(Y_.Sum, PendingY_); }
 
  private:
   static constexpr int kPending = 16;
 
-  long double Sum(long double sum, const double (&pending)[kPending]) const {
+  // One dimension's figures. A value joins as: a larger one is the new
+  // maximum; one not at least the minimum (so NaN too) is the new minimum.
+  struct TFigures {
+    double Min = NoMin, Max = NoMax;
+    long double Sum = 0;
+    void JoinExtremes(double v) {
+      if (v > Max) Max = v;
+      if (!(v >= Min)) Min = v;
+    }
+    void JoinBatch(const double (&v)[kPending]);
+  };
+
+  TFigures WithPending(TFigures f, const double (&pending)[kPending]) const {
+    for (int i = 0; i < Pending_; ++i) f.JoinExtremes(pending[i]);
+    return f;
+  }
+  double Mean(long double sum, const double (&pending)[kPending]) const {
     for (int i = 0; i < Pending_; ++i) sum += pending[i];
-    return sum;
+    return Count_ ? static_cast<double>(sum / Count_) : 0.0;
   }
   void Fold() {
-    long double x = XSum_, y = YSum_;
-    for (int i = 0; i < kPending; ++i) {
-      x += PendingX_[i];
-      y += PendingY_[i];
-    }
-    XSum_ = x;
-    YSum_ = y;
+    X_.JoinBatch(PendingX_);
+    Y_.JoinBatch(PendingY_);
     Pending_ = 0;
   }
-  double Mean(long double sum) const { return StatCount ? static_cast<double>(sum / StatCount) : 0.0; }
 
-  long double XSum_ = 0, YSum_ = 0;
+  int64_t Count_ = 0;
+  TFigures X_, Y_;
   int Pending_ = 0;
   double PendingX_[kPending] = {}, PendingY_[kPending] = {};
 };

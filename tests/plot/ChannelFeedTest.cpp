@@ -12,7 +12,6 @@
 
 #include "platform/Exception.h"
 #include "plot/dIredChannelCustom.h"
-#include "plot/iChannelStatistics.h"
 #include "plot/iPlotScaledAxis.h"
 #include "tests/plot/AxisTestSupport.h"
 #include "tests/plot/PlotTestSupport.h"
@@ -302,25 +301,3 @@ TEST(ChannelAxisFeed, TheChannelsOwnSettingsChangedBetweenPointsCountFromTheNext
   EXPECT_EQ(other->Max(), i - 1);
 }
 
-// The extended sums take values in small batches; a mean read between any
-// two points is still the mean of one extended running sum.
-TEST(ChannelStatistics, MeansReadAtAnyCountAreThoseOfOneExtendedSum) {
-  TiPlotChannelStatistics s;
-  long double sx = 0, sy = 0;
-  for (int n = 1; n <= 70; ++n) {
-    const double x = 1e15 + n * 8192.0 / 3, y = -1e17 + std::ldexp(1.0, n % 40);
-    s.Add(x, y);
-    sx += x;
-    sy += y;
-    ASSERT_EQ(s.XMean(), static_cast<double>(sx / n)) << n;
-    ASSERT_EQ(s.YMean(), static_cast<double>(sy / n)) << n;
-  }
-  const TiPlotChannelStatistics copy = s;
-  EXPECT_EQ(copy.YMean(), s.YMean());
-  s.Reset();
-  EXPECT_EQ(s.XMean(), 0);
-  s.Add(3, 4);
-  EXPECT_EQ(s.XMean(), 3);
-  EXPECT_EQ(s.YMean(), 4);
-  EXPECT_EQ(s.StatCount, 1);
-}
