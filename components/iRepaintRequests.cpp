@@ -32,17 +32,24 @@ int64_t TiRepaintRequests::FramePeriodMs() {
   if (UpdateFrameRate != periodRate_) {
     periodRate_ = UpdateFrameRate;
     periodMs_ = (1000 + UpdateFrameRate - 1) / UpdateFrameRate;
+    UpdateCoarseBound();
   }
   return periodMs_;
+}
+
+// A coarse reading below the bound is inside the period even if the coarse
+// clock trails the precise one by all of its lag.
+void TiRepaintRequests::UpdateCoarseBound() {
+  coarseBound_ = lastRepaintMs_ + periodMs_ - platform::CoarseClockLagMs();
 }
 
 // A channel fed in a loop asks once per point, far more often than the
 // precise clock can be read for nothing: while the flush is already due and
 // even the coarse clock's latest possible time is inside the period, the
-// answer is known.
+// answer is known. The bound is worked out once per repaint and frame rate.
 bool TiRepaintRequests::SurelyWithinPeriod() {
-  if (!flush_ || !flush_->Enabled()) return false;
-  return platform::CoarseMillisecondClock() + platform::CoarseClockLagMs() < lastRepaintMs_ + FramePeriodMs();
+  if (!flush_ || !flush_->Enabled() || UpdateFrameRate != periodRate_) return false;
+  return platform::CoarseMillisecondClock() < coarseBound_;
 }
 
 void TiRepaintRequests::FrameLimitTest() {
@@ -60,6 +67,7 @@ void TiRepaintRequests::FrameLimitTest() {
 void TiRepaintRequests::Now() {
   pendingContents_ = pendingBackground_ = false;
   lastRepaintMs_ = platform::MillisecondClock();
+  UpdateCoarseBound();
   repainted_ = true;
   if (flush_) flush_->SetEnabled(false);
   if (invalidate_) invalidate_();

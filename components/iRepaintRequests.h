@@ -41,6 +41,7 @@ class TiRepaintRequests {
   void FrameLimitTest();
   int64_t FramePeriodMs();
   bool SurelyWithinPeriod();
+  void UpdateCoarseBound();
   void ArmFlush(int64_t delayMs);
 
   std::function<void()> invalidate_;
@@ -49,5 +50,6 @@ class TiRepaintRequests {
   int64_t lastRepaintMs_ = 0;
   int periodRate_ = 0;  // the UpdateFrameRate periodMs_ was worked out for
   int64_t periodMs_ = 0;
+  int64_t coarseBound_ = 0;  // below it, a coarse reading is surely inside the period
   std::unique_ptr<TTimer> flush_;  // made on first need
 };
