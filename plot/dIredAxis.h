@@ -283,9 +283,10 @@ class TiPlotAxis : public TiPlotLayoutObject {
       case kFeedScrollSmooth:
         if (value > end) {
           const double min = value - Scale_.Span;
-          // (an infinite value fails the bound on min)
-          if (std::fabs(min) <= 1e300 && !RangeListener()) {
-            if (min == Scale_.Min) return false;
+          // (an infinite value fails the bounds on min) A new minimum that
+          // rounds to the old one is stored again and still reported: the
+          // caller asks for its repaint whatever the axes did.
+          if (min <= 1e300 && min >= -1e300 && !RangeListener()) {
             Scale_.Min = min;
             return true;
           }

@@ -136,29 +136,18 @@ void TiPlotChannelCustom::TrackNewPoint(double X, double Y, bool& changed) {
   const bool y = YAxisTrackingEnabled_ && YScale();
   if (MarkersVisible()) return TrackWithMarkers(DataList_->Count() - 1, x, y, changed);
   // An absent axis is looked for again at every point, so it is never direct.
-  DirectFeed_ = (!XAxisTrackingEnabled_ || XScale_.OwnTrack) && (!YAxisTrackingEnabled_ || YScale_.OwnTrack);
+  DirectFeed_ = !LoggingActive_ && (!XAxisTrackingEnabled_ || XScale_.OwnTrack) &&
+                (!YAxisTrackingEnabled_ || YScale_.OwnTrack);
   DirectX_ = DirectFeed_ && x ? XScale_.OwnTrack : nullptr;
   DirectY_ = DirectFeed_ && y ? YScale_.OwnTrack : nullptr;
   if (x && XScale_.Feed(X)) changed = true;
   if (y && YScale_.Feed(Y)) changed = true;
 }
 
-// The axes that move with the point leave their repaint requests to the one
-// at the end: the plot needs a single repaint however much changed. Should a
-// step fail, the request is made on the way out.
-int TiPlotChannelCustom::AddXY(double X, double Y) {
-  // The standard list's Add is taken in line: the virtual call would cost
-  // as much as the store itself.
-  const int result = StandardList_ ? StandardList_->Add(X, Y) : DataList_->Add(X, Y);
-  Stat_.Add(X, Y);
+void TiPlotChannelCustom::TrackAndLog(double X, double Y) {
   bool axisChanged = false;
   try {
-    if (DirectFeed_) {
-      if (DirectX_ && DirectX_->Feed(X)) axisChanged = true;
-      if (DirectY_ && DirectY_->Feed(Y)) axisChanged = true;
-    } else if (XAxisTrackingEnabled_ || YAxisTrackingEnabled_) {
-      TrackNewPoint(X, Y, axisChanged);
-    }
+    if (XAxisTrackingEnabled_ || YAxisTrackingEnabled_) TrackNewPoint(X, Y, axisChanged);
     if (LoggingActive_) {
       ++LogPendingCount_;
       if (LogPendingCount_ >= LogBufferSize_ || LogBufferSize_ < 2) FlushLog();
@@ -167,8 +156,6 @@ int TiPlotChannelCustom::AddXY(double X, double Y) {
     if (axisChanged) DoChange();
     throw;
   }
-  DoChange();
-  return result;
 }
 
 void TiPlotChannelCustom::TrackWithMarkers(int index, bool x, bool y, bool& changed) {

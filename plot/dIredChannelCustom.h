@@ -15,6 +15,7 @@
 #include "platform/Canvas.h"
 #include "plot/dIredAxis.h"
 #include "plot/dIredDataCustomList.h"
+#include "plot/dIredDataNullList.h"
 #include "plot/dIredObjects.h"
 #include "plot/iChannelScale.h"
 #include "plot/iChannelStatistics.h"
@@ -24,8 +25,6 @@
 using TiPlotTag = std::variant<std::monostate, int64_t, double, bool, std::string>;
 // A value delivered by the channel's OPC item.
 using TiPlotOPCValue = std::variant<std::monostate, int64_t, double, bool, std::string>;
-
-class TiPlotDataNullList;
 
 // The settings a channel forwards to its OPC item (the item itself lives in
 // opc/ and attaches through OPCNewData).
@@ -139,8 +138,31 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
 
   // ---- Points -----------------------------------------------------------
   // Adds one point: list, statistics, axis tracking, logging, notification.
-  // Returns what the list's Add returns.
-  int AddXY(double X, double Y);
+  // Returns what the list's Add returns. In line as far as the chart's common
+  // case goes (axes fed directly, no log): a chart fed in a loop then pays
+  // for the work and not for a call. The axes that move leave their repaint
+  // requests to the one at the end: the plot needs a single repaint however
+  // much changed.
+  int AddXY(double X, double Y) {
+    // The standard list's Add is taken in line: the virtual call would cost
+    // as much as the store itself.
+    const int result = StandardList_ ? StandardList_->Add(X, Y) : DataList_->Add(X, Y);
+    Stat_.Add(X, Y);
+    if (DirectFeed_) {
+      bool axisChanged = false;
+      try {
+        if (DirectX_ && DirectX_->Feed(X)) axisChanged = true;
+        if (DirectY_ && DirectY_->Feed(Y)) axisChanged = true;
+      } catch (...) {
+        if (axisChanged) DoChange();
+        throw;
+      }
+    } else {
+      TrackAndLog(X, Y);
+    }
+    DoChange();
+    return result;
+  }
   // Forgets every point and the statistics (stops logging first).
   virtual void Clear();
   int Count() const { return DataList_->Count(); }
@@ -261,7 +283,10 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // Logging of Part files: the flush writes the pending points.
   virtual void FlushLog() { LogPendingCount_ = 0; }
   virtual void StopLogging();
-  void SetLoggingActive(bool value) { LoggingActive_ = value; }
+  void SetLoggingActive(bool value) {
+    ForgetDirectFeed();
+    LoggingActive_ = value;
+  }
   void SetVisibleRange(int first, int last) {
     FirstVisibleIndex_ = first;
     LastVisibleIndex_ = last;
@@ -279,10 +304,14 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // AddXY's own (set as it happens, so that a failure later on still knows).
   // Works out the direct feed for the points after.
   void TrackNewPoint(double X, double Y, bool& changed);
-  // Every tracked dimension feeds an axis that tracks itself and no markers
-  // widen the values: AddXY then feeds DirectX_ and DirectY_ (null where
-  // that dimension is not tracked) without asking again. Whatever may change
-  // that forgets it, and the next point works it out.
+  // AddXY's tracking and logging past the common case; should a step fail,
+  // the repaint requests that axes left to AddXY are made on the way out.
+  void TrackAndLog(double X, double Y);
+  // Every tracked dimension feeds an axis that tracks itself, no markers
+  // widen the values and no log is written: AddXY then feeds DirectX_ and
+  // DirectY_ (null where that dimension is not tracked) without asking
+  // again. Whatever may change that forgets it, and the next point works it
+  // out.
   bool DirectFeed_ = false;
   TiPlotAxis* DirectX_ = nullptr;
   TiPlotAxis* DirectY_ = nullptr;

@@ -22,7 +22,6 @@ class TiPlotChannelStatistics {
 
   void Reset() { *this = TiPlotChannelStatistics(); }
   void Add(double X, double Y) {
-    ++Count_;
     PendingX_[Pending_] = X;
     PendingY_[Pending_] = Y;
     if (++Pending_ == kPending) Fold();
@@ -30,7 +29,7 @@ class TiPlotChannelStatistics {
 
   // Wider than the list's 32-bit count: a ring buffer keeps counting the
   // points it has dropped, and that total can pass 2^31 on a long run.
-  int64_t Count() const { return Count_; }
+  int64_t Count() const { return Folded_ + Pending_; }
   double XMin() const { return WithPending(X_, PendingX_).Min; }
   double XMax() const { return WithPending(X_, PendingX_).Max; }
   double YMin() const { return WithPending(Y_, PendingY_).Min; }
@@ -61,15 +60,16 @@ class TiPlotChannelStatistics {
   }
   double Mean(long double sum, const double (&pending)[kPending]) const {
     for (int i = 0; i < Pending_; ++i) sum += pending[i];
-    return Count_ ? static_cast<double>(sum / Count_) : 0.0;
+    return Count() ? static_cast<double>(sum / Count()) : 0.0;
   }
   void Fold() {
     X_.JoinBatch(PendingX_);
     Y_.JoinBatch(PendingY_);
+    Folded_ += kPending;
     Pending_ = 0;
   }
 
-  int64_t Count_ = 0;
+  int64_t Folded_ = 0;  // points joined to the figures; Pending_ more wait
   TFigures X_, Y_;
   int Pending_ = 0;
   double PendingX_[kPending] = {}, PendingY_[kPending] = {};

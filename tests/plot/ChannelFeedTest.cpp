@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Exception.h"
+#include "plot/dIredChannel.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/iPlotScaledAxis.h"
 #include "tests/plot/AxisTestSupport.h"
@@ -137,6 +138,25 @@ class TFailingPlot : public TAxisPlot {
 class TDeafPlot : public TAxisPlot {
  public:
   bool AxisRangeHeard() const override { return false; }
+};
+
+// A channel that writes a log, counting the flushes of its buffer.
+class TLoggingChannel : public TiPlotChannel {
+ public:
+  using TiPlotChannel::TiPlotChannel;
+  static TiPlotChannelCustom* Make(const TiPlotObjectHooks& hooks) { return new TLoggingChannel(hooks); }
+  void StartLog(int32_t bufferSize) {
+    SetLogBufferSize(bufferSize);
+    SetLoggingActive(true);
+  }
+  void EndLog() { StopLogging(); }
+  int flushes = 0;
+
+ protected:
+  void FlushLog() override {
+    ++flushes;
+    TiPlotChannel::FlushLog();
+  }
 };
 
 }  // namespace
@@ -301,3 +321,29 @@ TEST(ChannelAxisFeed, TheChannelsOwnSettingsChangedBetweenPointsCountFromTheNext
   EXPECT_EQ(other->Max(), i - 1);
 }
 
+
+// Logging takes AddXY off its short way while it lasts: every point reaches
+// the log, the axes still track, and one repaint is asked for per point.
+TEST(ChannelAxisFeed, ALogStartedBetweenPointsGetsEveryPointAndTheAxesStillTrack) {
+  TChartAxes<TTestPlot> c(false);
+  c.plot.master->SetChannelClass(TLoggingChannel::Make);
+  c.plot.master->AddChannel();
+  auto* ch = static_cast<TLoggingChannel*>(c.plot.master->ChannelManager()->Channel(0));
+  c.x->SetTrackingStyle(iptsScrollSmooth);
+  c.y->SetTrackingStyle(iptsScaleMinMax);
+  int i = 0;
+  for (; i < 200; ++i) ch->AddXY(i, 10);  // the short way is taken by now
+  ch->StartLog(4);
+  const int before = c.plot.changes;
+  for (; i < 210; ++i) ch->AddXY(i, 10);
+  EXPECT_EQ(ch->flushes, 2);  // after 4 and 8 points
+  EXPECT_EQ(c.x->Max(), 209);
+  EXPECT_EQ(c.plot.changes, before + 10);
+  ch->AddXY(i++, 500);
+  EXPECT_EQ(c.y->Max(), 500);
+  ch->EndLog();  // flushes the three waiting points
+  EXPECT_EQ(ch->flushes, 3);
+  for (; i < 220; ++i) ch->AddXY(i, 10);
+  EXPECT_EQ(ch->flushes, 3);
+  EXPECT_EQ(c.x->Max(), 219);
+}
