@@ -107,15 +107,15 @@ void BM_ChannelAddXY(benchmark::State& state) {
 
 // The work AddXY must do, written flat with nothing between its pieces: the
 // standard list's Add, the channel's statistics, a smooth-scrolling and a
-// min-max range kept in two pairs of doubles, and one hook call. Out of line
-// as AddXY is. What that work costs on this machine, not a product path:
+// min-max range kept in two pairs of doubles, and one hook call. In line as
+// AddXY is. What that work costs on this machine, not a product path:
 // AddXY's distance to it is what the objects in between cost.
 struct TFlatChannel {
   TiPlotDataNullList list;
   TiPlotChannelStatistics stat;
   double xMin = 0, xSpan = 100, yMin = 0, ySpan = 100;
   std::function<void(TFlatChannel*)> hook;
-  [[gnu::noinline]] int AddXY(double x, double y) {
+  int AddXY(double x, double y) {
     const int result = list.Add(x, y);
     stat.Add(x, y);
     bool changed = false;
