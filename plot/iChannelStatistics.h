@@ -36,14 +36,15 @@ class TiPlotChannelStatistics {
   double YMax() const { return WithPending(Y_, PendingY_).Max; }
   // Sum / count rounded to double, 0 without points. Worked out when read:
   // an extended division per point would cost more than the rest of Add.
-  double XMean() const { return Mean(X_.Sum, PendingX_); }
-  double YMean() const { return Mean(Y_.Sum, PendingY_); }
+  double XMean() const { return Mean(WithPending(X_, PendingX_).Sum); }
+  double YMean() const { return Mean(WithPending(Y_, PendingY_).Sum); }
 
  private:
   static constexpr int kPending = 16;
 
   // One dimension's figures. A value joins as: a larger one is the new
-  // maximum; one not at least the minimum (so NaN too) is the new minimum.
+  // maximum; one not at least the minimum (so NaN too) is the new minimum;
+  // it is added to the extended sum.
   struct TFigures {
     double Min = NoMin, Max = NoMax;
     long double Sum = 0;
@@ -51,17 +52,19 @@ class TiPlotChannelStatistics {
       if (v > Max) Max = v;
       if (!(v >= Min)) Min = v;
     }
+    void Join(double v) {
+      JoinExtremes(v);
+      Sum += v;
+    }
     void JoinBatch(const double (&v)[kPending]);
   };
 
+  // The figures as if the waiting points had joined one by one.
   TFigures WithPending(TFigures f, const double (&pending)[kPending]) const {
-    for (int i = 0; i < Pending_; ++i) f.JoinExtremes(pending[i]);
+    for (int i = 0; i < Pending_; ++i) f.Join(pending[i]);
     return f;
   }
-  double Mean(long double sum, const double (&pending)[kPending]) const {
-    for (int i = 0; i < Pending_; ++i) sum += pending[i];
-    return Count() ? static_cast<double>(sum / Count()) : 0.0;
-  }
+  double Mean(long double sum) const { return Count() ? static_cast<double>(sum / Count()) : 0.0; }
   void Fold() {
     X_.JoinBatch(PendingX_);
     Y_.JoinBatch(PendingY_);
