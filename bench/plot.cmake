@@ -1,3 +1,1 @@
-if(TARGET plot)
-  sm_bench(plot_datalist SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/plot/DataListBench.cpp DEPS plot)
-endif()
+sm_bench(plot_datalist SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/plot/DataListBench.cpp DEPS plot)

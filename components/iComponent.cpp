@@ -55,8 +55,8 @@ void TiComponent::SetBackGroundColor(TColor value) { SetAndBackGroundChange(back
 void TiComponent::SetBorderStyle(TiBevelStyle value) { SetAndBackGroundChange(borderStyle_, value); }
 
 void TiComponent::SetAutoFrameRate(bool value) {
-  if (value == requests_.AutoFrameRate) return;
-  requests_.AutoFrameRate = value;
+  if (value == requests_.AutoFrameRate()) return;
+  requests_.SetAutoFrameRate(value);
   if (value)
     BackGroundChange();
   else
@@ -64,8 +64,8 @@ void TiComponent::SetAutoFrameRate(bool value) {
 }
 
 void TiComponent::SetUpdateFrameRate(int value) {
-  if (value == requests_.UpdateFrameRate) return;
-  requests_.UpdateFrameRate = value;
+  if (value == requests_.UpdateFrameRate()) return;
+  requests_.SetUpdateFrameRate(value);
   BackGroundChange();
 }
 

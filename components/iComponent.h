@@ -39,9 +39,9 @@ class TiComponent : public TCustomControl, public TPersistent {
   TiBevelStyle BorderStyle() const { return borderStyle_; }
   virtual void SetBorderStyle(TiBevelStyle value);
 
-  bool AutoFrameRate() const { return requests_.AutoFrameRate; }
+  bool AutoFrameRate() const { return requests_.AutoFrameRate(); }
   void SetAutoFrameRate(bool value);  // false also ends an update (EndUpdate)
-  int UpdateFrameRate() const { return requests_.UpdateFrameRate; }
+  int UpdateFrameRate() const { return requests_.UpdateFrameRate(); }
   void SetUpdateFrameRate(int value);  // 0: no limit
   bool OptionSaveAllProperties() const { return optionSaveAllProperties_; }
   void SetOptionSaveAllProperties(bool value) { optionSaveAllProperties_ = value; }

@@ -11,12 +11,34 @@ void TiRepaintRequests::ContentsChanged() { Request(pendingContents_); }
 
 void TiRepaintRequests::BackgroundChanged() { Request(pendingBackground_); }
 
+void TiRepaintRequests::SetAutoFrameRate(bool value) {
+  if (value == autoFrameRate_) return;
+  autoFrameRate_ = value;
+  Rearm();
+}
+
+void TiRepaintRequests::SetUpdateFrameRate(int value) {
+  if (value == updateFrameRate_) return;
+  updateFrameRate_ = value;
+  // Rounded up, so the limit is never exceeded: 60 per second is 17 ms.
+  periodMs_ = value > 0 ? (1000 + value - 1) / value : 0;
+  Rearm();
+}
+
+// A flush armed for the old settings is dropped; a remembered request is
+// judged again under the new ones.
+void TiRepaintRequests::Rearm() {
+  if (!FlushArmed()) return;
+  flush_->SetEnabled(false);
+  if (!locked_) FrameLimitTest();
+}
+
 void TiRepaintRequests::Request(bool& pending) {
   if (locked_) {
     pending = true;
-  } else if (AutoFrameRate) {
+  } else if (autoFrameRate_) {
     pending = true;
-    FrameLimitTest();
+    if (!FlushArmed()) FrameLimitTest();
   } else {
     Now();
   }
@@ -27,37 +49,13 @@ void TiRepaintRequests::EndUpdate() {
   if (pendingContents_ || pendingBackground_) FrameLimitTest();
 }
 
-int64_t TiRepaintRequests::FramePeriodMs() {
-  // Rounded up, so the limit is never exceeded: 60 per second is 17 ms.
-  if (UpdateFrameRate != periodRate_) {
-    periodRate_ = UpdateFrameRate;
-    periodMs_ = (1000 + UpdateFrameRate - 1) / UpdateFrameRate;
-    UpdateCoarseBound();
-  }
-  return periodMs_;
-}
-
-// A coarse reading below the bound is inside the period even if the coarse
-// clock trails the precise one by all of its lag.
-void TiRepaintRequests::UpdateCoarseBound() {
-  coarseBound_ = lastRepaintMs_ + periodMs_ - platform::CoarseClockLagMs();
-}
-
-// A channel fed in a loop asks once per point, far more often than the
-// precise clock can be read for nothing: while the flush is already due and
-// even the coarse clock's latest possible time is inside the period, the
-// answer is known. The bound is worked out once per repaint and frame rate.
-bool TiRepaintRequests::SurelyWithinPeriod() {
-  if (!flush_ || !flush_->Enabled() || UpdateFrameRate != periodRate_) return false;
-  return platform::CoarseMillisecondClock() < coarseBound_;
-}
+bool TiRepaintRequests::FlushArmed() const { return flush_ && flush_->Enabled(); }
 
 void TiRepaintRequests::FrameLimitTest() {
-  if (AutoFrameRate && UpdateFrameRate > 0 && repainted_) {
-    if (SurelyWithinPeriod()) return;
+  if (autoFrameRate_ && updateFrameRate_ > 0 && repainted_) {
     const int64_t elapsed = platform::MillisecondClock() - lastRepaintMs_;
-    if (elapsed < FramePeriodMs()) {
-      ArmFlush(FramePeriodMs() - elapsed);
+    if (elapsed < periodMs_) {
+      ArmFlush(periodMs_ - elapsed);
       return;
     }
   }
@@ -67,7 +65,6 @@ void TiRepaintRequests::FrameLimitTest() {
 void TiRepaintRequests::Now() {
   pendingContents_ = pendingBackground_ = false;
   lastRepaintMs_ = platform::MillisecondClock();
-  UpdateCoarseBound();
   repainted_ = true;
   if (flush_) flush_->SetEnabled(false);
   if (invalidate_) invalidate_();

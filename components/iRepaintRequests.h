@@ -6,8 +6,10 @@
 // second. A request that comes within one frame period of the last repaint is
 // remembered; it is served by the next request after the period, by EndUpdate,
 // or at the latest when the period ends (a one-shot timer), so the last change
-// of a burst always reaches the screen. The period is measured on the
-// monotonic millisecond clock: a wall clock set back would stall repaints.
+// of a burst always reaches the screen. While that timer is armed a request is
+// only remembered: a channel fed in a loop asks once per point, and the answer
+// is known without reading any clock. The period is measured on the monotonic
+// millisecond clock: a wall clock set back would stall repaints.
 //
 // BeginUpdate/EndUpdate are a flag, not a counter: nested pairs do not nest.
 // GUI thread only.
@@ -33,23 +35,24 @@ class TiRepaintRequests {
   bool PendingContents() const { return pendingContents_; }
   bool PendingBackground() const { return pendingBackground_; }
 
-  bool AutoFrameRate = false;
-  int UpdateFrameRate = 60;  // frames per second; 0 = no limit
+  bool AutoFrameRate() const { return autoFrameRate_; }
+  void SetAutoFrameRate(bool value);
+  int UpdateFrameRate() const { return updateFrameRate_; }
+  void SetUpdateFrameRate(int value);  // frames per second; 0 = no limit
 
  private:
   void Request(bool& pending);
   void FrameLimitTest();
-  int64_t FramePeriodMs();
-  bool SurelyWithinPeriod();
-  void UpdateCoarseBound();
+  bool FlushArmed() const;
   void ArmFlush(int64_t delayMs);
+  void Rearm();
 
   std::function<void()> invalidate_;
   bool locked_ = false, pendingContents_ = false, pendingBackground_ = false;
+  bool autoFrameRate_ = false;
+  int updateFrameRate_ = 60;
+  int64_t periodMs_ = 17;   // of updateFrameRate_, rounded up
   bool repainted_ = false;  // false until the first invalidation
   int64_t lastRepaintMs_ = 0;
-  int periodRate_ = 0;  // the UpdateFrameRate periodMs_ was worked out for
-  int64_t periodMs_ = 0;
-  int64_t coarseBound_ = 0;  // below it, a coarse reading is surely inside the period
   std::unique_ptr<TTimer> flush_;  // made on first need
 };

@@ -70,26 +70,6 @@ int64_t MillisecondClock() {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-// The coarse clock is the monotonic clock as of the last timer tick, on the
-// same time base as steady_clock.
-int64_t CoarseMillisecondClock() {
-  if (MsSource()) return MsSource()();
-  timespec t;
-  clock_gettime(CLOCK_MONOTONIC_COARSE, &t);
-  return static_cast<int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
-}
-
-int64_t CoarseClockLagMs() {
-  if (MsSource()) return 0;
-  static const int64_t lag = [] {
-    timespec r;
-    clock_getres(CLOCK_MONOTONIC_COARSE, &r);
-    // a tick, rounded up, and one for the two readings' millisecond floors
-    return (static_cast<int64_t>(r.tv_sec) * 1000000000 + r.tv_nsec + 999999) / 1000000 + 1;
-  }();
-  return lag;
-}
-
 void SleepMs(int milliseconds) {
   if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

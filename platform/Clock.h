@@ -12,11 +12,6 @@ using TDateTime = double;
 TDateTime Now();
 // Milliseconds from an arbitrary start; never goes backwards.
 int64_t MillisecondClock();
-// The same clock read cheaply: never ahead of MillisecondClock(), and behind
-// it by at most CoarseClockLagMs(). For code that only needs to know it is
-// surely early, many times a millisecond.
-int64_t CoarseMillisecondClock();
-int64_t CoarseClockLagMs();
 void SleepMs(int milliseconds);
 
 struct TTimeOfDay {

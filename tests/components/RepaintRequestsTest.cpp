@@ -20,25 +20,44 @@ class RepaintRequests : public ::testing::Test {
 }  // namespace
 
 TEST_F(RepaintRequests, FrameLimitSkipsRequestsWithinOnePeriod) {
-  requests.AutoFrameRate = true;
+  requests.SetAutoFrameRate(true);
   requests.ContentsChanged();
   now += 5;
   requests.ContentsChanged();
   EXPECT_EQ(invalidations, 1);
   EXPECT_TRUE(requests.PendingContents());
-  now += 15;  // 20 ms after the first
+  now += 15;  // 20 ms after the first: the flush serves both kinds at once
   requests.BackgroundChanged();
-  EXPECT_EQ(invalidations, 2);
+  ASSERT_TRUE(RunEventsUntil([&] { return invalidations == 2; }));
   EXPECT_FALSE(requests.PendingContents());
+  EXPECT_FALSE(requests.PendingBackground());
+  now += 17;  // a request a whole period later is served at once
+  requests.ContentsChanged();
+  EXPECT_EQ(invalidations, 3);
+}
+
+// A burst of requests inside one period reads no clock and repaints nothing.
+TEST_F(RepaintRequests, RequestsWhileTheFlushIsDueReadNoClock) {
+  int reads = 0;
+  platform::SetMillisecondSource([&] { ++reads; return now; });
+  requests.SetAutoFrameRate(true);
+  requests.ContentsChanged();
+  requests.ContentsChanged();  // arms the flush
+  const int armed = reads;
+  for (int i = 0; i < 1000; ++i) requests.ContentsChanged();
+  EXPECT_EQ(reads, armed);
+  EXPECT_EQ(invalidations, 1);
+  now += 17;
+  ASSERT_TRUE(RunEventsUntil([&] { return invalidations == 2; }));
 }
 
 TEST_F(RepaintRequests, NoLimitWhenRateIsZeroOrLimitIsOff) {
-  requests.AutoFrameRate = true;
-  requests.UpdateFrameRate = 0;
+  requests.SetAutoFrameRate(true);
+  requests.SetUpdateFrameRate(0);
   for (int i = 0; i < 5; ++i) requests.ContentsChanged();
   EXPECT_EQ(invalidations, 5);
-  requests.AutoFrameRate = false;
-  requests.UpdateFrameRate = 60;
+  requests.SetAutoFrameRate(false);
+  requests.SetUpdateFrameRate(60);
   for (int i = 0; i < 5; ++i) requests.BackgroundChanged();
   EXPECT_EQ(invalidations, 10);
 }
@@ -58,24 +77,23 @@ TEST_F(RepaintRequests, UpdateLockIsAFlagAndEndUpdateServesPendingRequests) {
 }
 
 TEST_F(RepaintRequests, ASkippedRequestIsServedWhenThePeriodEnds) {
-  requests.AutoFrameRate = true;
+  requests.SetAutoFrameRate(true);
   requests.ContentsChanged();
   now += 5;
   requests.ContentsChanged();  // the last change of a burst
   now += 20;
-  RunEventsFor(60);
-  EXPECT_EQ(invalidations, 2);
+  ASSERT_TRUE(RunEventsUntil([&] { return invalidations == 2; }));
   EXPECT_FALSE(requests.PendingContents());
 }
 
 TEST_F(RepaintRequests, ALockTakenBeforeTheFlushKeepsTheRequestForEndUpdate) {
-  requests.AutoFrameRate = true;
+  requests.SetAutoFrameRate(true);
   requests.ContentsChanged();
   now += 5;
   requests.ContentsChanged();
   requests.BeginUpdate();
   now += 20;
-  RunEventsFor(60);
+  RunEventsFor(60);  // the flush fires meanwhile and leaves the request alone
   EXPECT_EQ(invalidations, 1);
   requests.EndUpdate();
   EXPECT_EQ(invalidations, 2);
@@ -84,7 +102,7 @@ TEST_F(RepaintRequests, ALockTakenBeforeTheFlushKeepsTheRequestForEndUpdate) {
 TEST_F(RepaintRequests, AClockOfDaysSetBackDoesNotStallRepaints) {
   // The limit runs on the monotonic clock; the wall clock may jump.
   platform::SetNowSource([] { return 0.0; });
-  requests.AutoFrameRate = true;
+  requests.SetAutoFrameRate(true);
   requests.ContentsChanged();
   now += 17;
   requests.ContentsChanged();
@@ -92,18 +110,22 @@ TEST_F(RepaintRequests, AClockOfDaysSetBackDoesNotStallRepaints) {
   EXPECT_EQ(invalidations, 2);
 }
 
-// The period is kept between requests; a new rate counts from the next one.
-TEST_F(RepaintRequests, ANewFrameRateCountsFromTheNextRequest) {
-  requests.AutoFrameRate = true;
+// A new rate judges a remembered request again at once: never later than the
+// new period allows, never sooner.
+TEST_F(RepaintRequests, ANewFrameRateAppliesToTheRequestWaiting) {
+  requests.SetAutoFrameRate(true);
   requests.ContentsChanged();
   now += 5;
   requests.ContentsChanged();  // within 17 ms: the flush is due
-  requests.UpdateFrameRate = 10;
+  requests.SetUpdateFrameRate(10);
   now += 20;
   requests.ContentsChanged();  // 25 ms: inside the new 100 ms period
+  RunEventsFor(30);
   EXPECT_EQ(invalidations, 1);
-  requests.UpdateFrameRate = 30;
   now += 9;
-  requests.ContentsChanged();  // 34 ms: past 30 per second's 34 ms
+  requests.SetUpdateFrameRate(30);  // 34 ms: past 30 per second's 34 ms
   EXPECT_EQ(invalidations, 2);
+  requests.ContentsChanged();
+  requests.SetAutoFrameRate(false);  // no limit: the waiting request is served
+  EXPECT_EQ(invalidations, 3);
 }

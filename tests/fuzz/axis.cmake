@@ -1,3 +1,3 @@
-sm_fuzz(value_format SOURCES ${CMAKE_CURRENT_LIST_DIR}/ValueFormatFuzz.cpp ${CMAKE_SOURCE_DIR}/plot/iValueFormat.cpp
-        ${CMAKE_SOURCE_DIR}/platform/DateTimeFormat.cpp ${CMAKE_SOURCE_DIR}/platform/NumberFormat.cpp
-        ${CMAKE_SOURCE_DIR}/platform/Locale.cpp ${CMAKE_SOURCE_DIR}/platform/Clock.cpp)
+sm_fuzz(value_format SOURCES ${CMAKE_CURRENT_LIST_DIR}/ValueFormatFuzz.cpp ${PROJECT_SOURCE_DIR}/plot/iValueFormat.cpp
+        ${PROJECT_SOURCE_DIR}/platform/DateTimeFormat.cpp ${PROJECT_SOURCE_DIR}/platform/NumberFormat.cpp
+        ${PROJECT_SOURCE_DIR}/platform/Locale.cpp ${PROJECT_SOURCE_DIR}/platform/Clock.cpp FOLDERS plot platform)

@@ -1,3 +1,1 @@
-if(TARGET components)
-  sm_fuzz(property_file SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/components/PropertyFileFuzz.cpp DEPS components)
-endif()
+sm_fuzz(property_file SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/components/PropertyFileFuzz.cpp DEPS components)

@@ -34,21 +34,3 @@ TEST(Clock, SourcesCanBeInjectedAndRestored) {
   SleepMs(5);
   EXPECT_GE(MillisecondClock() - a, 5);
 }
-
-// The coarse reading is never ahead of a precise one read after it, and
-// behind one read before it by no more than the lag it owns to.
-TEST(Clock, TheCoarseClockTrailsTheMillisecondClockByAtMostItsLag) {
-  const int64_t lag = CoarseClockLagMs();
-  EXPECT_GE(lag, 1);
-  for (int i = 0; i < 20000; ++i) {
-    const int64_t before = MillisecondClock();
-    const int64_t coarse = CoarseMillisecondClock();
-    const int64_t after = MillisecondClock();
-    ASSERT_LE(coarse, after) << "read " << i;
-    ASSERT_GE(coarse, before - lag) << "read " << i;
-  }
-  SetMillisecondSource([] { return int64_t{42}; });
-  EXPECT_EQ(CoarseMillisecondClock(), 42);
-  EXPECT_EQ(CoarseClockLagMs(), 0);
-  SetMillisecondSource(nullptr);
-}
