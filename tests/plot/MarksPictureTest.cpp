@@ -75,7 +75,7 @@ TEST(MarksPicture, LimitBandAndEveryAnnotationStyleSurvivePng) {
   rect->SetUserCanSize(true);
   TiPlotAnnotation* lineX = Annotate(plot, ipasLineX, 70, 0, clAqua, clAqua);
   lineX->SetPenStyle(psDot);
-  TiPlotAnnotation* lineY = Annotate(plot, ipasLineY, 0, 58, clFuchsia, clFuchsia);
+  Annotate(plot, ipasLineY, 0, 58, clFuchsia, clFuchsia);
   plot.ImageList1().AddMasked(Picture(clWhite, clYellow), clWhite);
   TiPlotAnnotation* image = Annotate(plot, ipasImage, 58, 88, clWhite, clWhite);
   image->SetImageListIndex(1);
