@@ -43,7 +43,8 @@ class TiPlotAnnotationHost {
   virtual ~TiPlotAnnotationHost() = default;
   virtual bool SelectModeActive() = 0;
   virtual bool ClipAnnotationsToAxes() const = 0;
-  virtual const TiPlotImageList& ImageList(int index) const = 0;  // 0, 1 or 2
+  // An annotation's ImageListIndex: 0 and 1 name their lists, any other the third.
+  virtual const TiPlotImageList& ImageList(int index) const = 0;
   virtual void AnnotationCoordinatesChange(TiPlotAnnotation* annotation) = 0;
   virtual void AnnotationCoordinatesChangeFinished(TiPlotAnnotation* annotation) = 0;
 };

@@ -150,7 +150,8 @@ void TiPlotAnnotation::DrawText(TCanvas* canvas, TPoint anchor, bool framed) {
 void TiPlotAnnotation::DrawMarkerLine(TCanvas* canvas, int pixel, bool alongX) {
   const TRect view = ViewRect();
   const bool vertical = alongX != XYAxesReverse();
-  const TRect line = vertical ? TRect{pixel, view.Top, pixel + 1, view.Bottom} : TRect{view.Left, pixel, view.Right, pixel + 1};
+  const TRect line =
+      vertical ? TRect{pixel, view.Top, pixel + 1, view.Bottom} : TRect{view.Left, pixel, view.Right, pixel + 1};
   if (!MayDraw(line)) return;
   canvas->MoveTo(line.Left, line.Top);
   if (vertical) canvas->LineTo(pixel, view.Bottom);
@@ -161,7 +162,7 @@ void TiPlotAnnotation::DrawMarkerLine(TCanvas* canvas, int pixel, bool alongX) {
 void TiPlotAnnotation::DrawImage(TCanvas* canvas, TPoint anchor) {
   TiPlotAnnotationHost* host = Host();
   if (!host) return;
-  const TiPlotImageList& list = host->ImageList(ImageListIndex_ == 0 ? 0 : ImageListIndex_ == 1 ? 1 : 2);
+  const TiPlotImageList& list = host->ImageList(ImageListIndex_);
   if (ImageIndex_ < 0 || ImageIndex_ >= list.Count()) return;
   const int size = list.Size();
   const TRect image = Bounds(anchor.X - size / 2, anchor.Y - size / 2, size, size);

@@ -232,7 +232,10 @@ class TiPlotComponent : public TiCustomComponent,
   TiPlotImageList& ImageList0() { return ImageLists_[0]; }
   TiPlotImageList& ImageList1() { return ImageLists_[1]; }
   TiPlotImageList& ImageList2() { return ImageLists_[2]; }
-  const TiPlotImageList& ImageList(int index) const override { return ImageLists_[index]; }
+  // 0: ImageList0, 1: ImageList1, any other index: ImageList2.
+  const TiPlotImageList& ImageList(int index) const override {
+    return ImageLists_[index == 0 || index == 1 ? index : 2];
+  }
 
   // ---- painting ----
   void PaintTo(TCanvas& canvas) override;
@@ -269,7 +272,7 @@ class TiPlotComponent : public TiCustomComponent,
   TiPlotLimitPositionEvent OnLimitLine1PositionChange, OnLimitLine2PositionChange;
   TiPlotIndexEvent OnAnnotationCoordinatesChange, OnAnnotationCoordinatesChangeFinished;
 
-  // ---- TiPlotOwner, TiPlotDataViewHost, TiPlotAxisOwner ----
+  // ---- TiPlotOwner, TiPlotDataViewHost, TiPlotAxisOwner, TiPlotLimitHost, TiPlotAnnotationHost ----
   std::string Translate(const std::string& text) override;
   bool ObjectPopupAllowed(TiPlotObject* object) override;
   void ShowPopupMenu(TiPopupMenu& menu, int screenX, int screenY) override;

@@ -166,8 +166,12 @@ TEST(Limit, DraggingALineMovesItThroughTheAxisAndReportsNewAndOldValues) {
   band->SetLine2Position(60);
   std::vector<std::tuple<int, double, double>> moves1, moves2;
   std::vector<int> clicks;
-  c.plot.OnLimitLine1PositionChange = [&](TiPlotComponent*, int i, double n, double o) { moves1.emplace_back(i, n, o); };
-  c.plot.OnLimitLine2PositionChange = [&](TiPlotComponent*, int i, double n, double o) { moves2.emplace_back(i, n, o); };
+  c.plot.OnLimitLine1PositionChange = [&](TiPlotComponent*, int i, double n, double o) {
+    moves1.emplace_back(i, n, o);
+  };
+  c.plot.OnLimitLine2PositionChange = [&](TiPlotComponent*, int i, double n, double o) {
+    moves2.emplace_back(i, n, o);
+  };
   c.plot.OnClick[ipekLimit] = [&](TiPlotComponent*, int i) { clicks.push_back(i); };
   c.Paint();
   const TPoint line2{c.x()->ValueToPixel(60), c.y()->ValueToPixel(50)};
