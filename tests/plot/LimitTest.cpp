@@ -127,13 +127,14 @@ TEST(Limit, PolyBandFollowsItsElementsAndSkipsOrStopsOutsideTheAxis) {
   // ends the band.
   band->ClearBandElements();
   for (auto [pos, low, high] : {std::tuple{-30., 0., 100.}, {-20., 0., 100.}, {20., 40., 60.}, {30., 40., 60.},
-                                {120., 40., 60.}, {130., 0., 100.}})
+                                {120., 40., 60.}, {50., 0., 100.}, {60., 0., 100.}})
     band->AddBandElement(pos, low, high);
   const TInk cut = c.Alone(band);
   EXPECT_FALSE(Has(cut, c.x()->ValueToPixel(0), c.y()->ValueToPixel(90)));  // -20 .. 20 is drawn as 0..100 -> 40..60
   EXPECT_TRUE(Has(cut, c.x()->ValueToPixel(25), c.y()->ValueToPixel(50)));
   EXPECT_TRUE(Has(cut, c.x()->ValueToPixel(90), c.y()->ValueToPixel(50)));
   EXPECT_FALSE(Has(cut, c.x()->ValueToPixel(90), c.y()->ValueToPixel(80)));
+  EXPECT_FALSE(Has(cut, c.x()->ValueToPixel(55), c.y()->ValueToPixel(90)));  // after the stop
 }
 
 TEST(Limit, ReversedAxesTurnTheLinesAndTheCursors) {
