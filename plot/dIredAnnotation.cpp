@@ -83,7 +83,7 @@ const TClassInfo& TiPlotAnnotation::StaticClass() {
 }
 
 void TiPlotAnnotation::SetCoordinate(double& field, double value) {
-  if (AssignChanged(field, value)) CoordinatesChanged();
+  if (StoreChanged(field, value)) CoordinatesChanged();
 }
 
 void TiPlotAnnotation::CoordinatesChanged() {

@@ -56,11 +56,11 @@ void TiPlotAnnotation::MoveBy(const TScales& s, const TiPlotMouseData& mouse) {
     return SetCoordinatesFromRect(s, Offset(DownFigure_, mouse.RawX - Down_.RawX, mouse.RawY - Down_.RawY));
   if (Style_ == ipasEllipse) {
     const double dx = s.X.PixelToValue(mouse.X) - DownValueX_, dy = s.Y.PixelToValue(mouse.Y) - DownValueY_;
-    AssignChanged(X_, DownX_ + dx), AssignChanged(X2_, DownX2_ + dx);
-    AssignChanged(Y_, DownY_ + dy), AssignChanged(Y2_, DownY2_ + dy);
+    StoreChanged(X_, DownX_ + dx), StoreChanged(X2_, DownX2_ + dx);
+    StoreChanged(Y_, DownY_ + dy), StoreChanged(Y2_, DownY2_ + dy);
   } else {
-    if (Style_ != ipasLineY) AssignChanged(X_, s.X.PixelToValue(DownAnchor_.X + mouse.X - Down_.X));
-    if (Style_ != ipasLineX) AssignChanged(Y_, s.Y.PixelToValue(DownAnchor_.Y + mouse.Y - Down_.Y));
+    if (Style_ != ipasLineY) StoreChanged(X_, s.X.PixelToValue(DownAnchor_.X + mouse.X - Down_.X));
+    if (Style_ != ipasLineX) StoreChanged(Y_, s.Y.PixelToValue(DownAnchor_.Y + mouse.Y - Down_.Y));
   }
   Moved_ = true;
   CoordinatesChanged();
@@ -73,10 +73,10 @@ void TiPlotAnnotation::SetCoordinatesFromRect(const TScales& s, const TRect& rec
   const double left = s.X.PixelToValue(o.Left), right = s.X.PixelToValue(o.Right);
   const double top = s.Y.PixelToValue(o.Top), bottom = s.Y.PixelToValue(o.Bottom);
   if (Style_ == ipasEllipse) {
-    AssignChanged(X_, left), AssignChanged(Y_, top), AssignChanged(X2_, right), AssignChanged(Y2_, bottom);
+    StoreChanged(X_, left), StoreChanged(Y_, top), StoreChanged(X2_, right), StoreChanged(Y2_, bottom);
   } else {
-    AssignChanged(X_, (left + right) / 2), AssignChanged(Width_, std::fabs(right - left));
-    AssignChanged(Y_, (top + bottom) / 2), AssignChanged(Height_, std::fabs(bottom - top));
+    StoreChanged(X_, (left + right) / 2), StoreChanged(Width_, std::fabs(right - left));
+    StoreChanged(Y_, (top + bottom) / 2), StoreChanged(Height_, std::fabs(bottom - top));
   }
   Moved_ = true;
   CoordinatesChanged();

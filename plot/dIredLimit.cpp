@@ -42,7 +42,7 @@ void TiPlotLimit::SetYAxisName(const std::string& value) {
 
 void TiPlotLimit::SetLinePosition(int line, double value) {
   const double old = Position_[line];
-  if (!AssignChanged(Position_[line], value)) return;
+  if (!StoreChanged(Position_[line], value)) return;
   DoChange();
   if (TiPlotLimitHost* host = Host()) host->LimitLinePositionChange(this, line + 1, value, old);
 }
