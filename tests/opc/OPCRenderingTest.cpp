@@ -6,6 +6,7 @@
 #include "OPCTestSupport.h"
 #include "components/iSevenSegmentAnalog.h"
 #include "platform/Bitmap.h"
+#include "platform/ImageFiles.h"
 #include "plot/dIred.h"
 
 namespace {
@@ -56,7 +57,7 @@ TEST(OPCRendering, ADisplayAndAChannelShowLiveValues) {
   picture.Canvas().Draw(0, 0, a);
   picture.Canvas().Draw(sine.Width() + 10, 0, b);
   picture.Canvas().Draw(0, displayHeight + 10, c);
-  picture.SaveToFile(OPC_RENDERING);
+  platform::SavePNG(picture, OPC_RENDERING, 9);
 
   EXPECT_GT(CountPixels(a, {0, 0, a.Width(), a.Height()}, clLime), 50) << "lit segments of the sine display";
   EXPECT_EQ(b.Pixel(0, 0), clRed) << "the bad-quality display is framed in red";
