@@ -38,6 +38,20 @@ TEST(OPCLibrary, AnUnknownItemOrIncompleteNamesLeaveTheItemUnconnected) {
   EXPECT_FALSE(item.Active()) << "no server and no group: the subscription ends";
 }
 
+TEST(OPCLibrary, NothingConnectsWhileTheOwnerIsBeingDesigned) {
+  bool designing = true;
+  TiOPCItemManagerHooks hooks;
+  hooks.Designing = [&] { return designing; };
+  TiOPCItemManager manager(std::move(hooks));
+  TiOPCItem& item = *manager.Add();
+  Bind(item, "Data", "Counter");
+  item.Connect();
+  EXPECT_EQ(item.Handle(), 0);
+  designing = false;
+  item.Connect();
+  EXPECT_TRUE(item.Active());
+}
+
 // ---- Components ----------------------------------------------------------------
 
 TEST(OPCComponent, ASevenSegmentDisplayBoundByValueShowsSine) {
@@ -45,9 +59,11 @@ TEST(OPCComponent, ASevenSegmentDisplayBoundByValueShowsSine) {
   TiOPCItem& item = *display.OPCItems().Add();
   int updates = 0;
   bool inUpdate = false;
+  const std::thread::id guiThread = std::this_thread::get_id();
   display.OnNewOPCData = [&](TiVCLComponent* sender, int index) {
     EXPECT_EQ(sender, &display);
     EXPECT_EQ(index, 0);
+    EXPECT_EQ(std::this_thread::get_id(), guiThread) << "the stand-in calls from its own thread";
     inUpdate = display.InOPCUpdate();
     ++updates;
   };
