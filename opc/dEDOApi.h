@@ -1,7 +1,7 @@
 /* The calls of the data-server library as this program makes them: the
-   subscription ("Signal") functions with their C types. The library is
-   external (or the stand-in of tools/opc-sim); both sides include this header,
-   so it is plain C.
+   subscription ("Signal") functions, with C linkage and C types only. The
+   library is external (or the stand-in of tools/opc-sim); both sides include
+   this header.
 
    A value crosses the boundary as a TdEDOValue: a type tag and one of an
    integer, a float, a boolean or a zero-terminated text, which the receiver
@@ -15,7 +15,7 @@
 #ifndef DEDO_API_H
 #define DEDO_API_H
 
-#include <stdint.h>
+#include <cstdint>
 
 #ifdef __cplusplus
 extern "C" {
