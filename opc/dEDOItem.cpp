@@ -107,10 +107,16 @@ void TiOPCItem::Connect() {
   if (!filled(propertyName_) || !(filled(groupName_) || filled(serverName_)) || !filled(itemName_)) return;
   if (Active()) Disconnect();
   if (!DLL().Available()) return;
+  // Registered first: a library may call back before SignalAdd returns.
   const uintptr_t key = NewSubscriptionKey();
   Subscriptions()[key] = this;
-  handle_ = DLL().SignalAdd(computerName_, serverName_, itemName_, &ReceiveNewData, reinterpret_cast<void*>(key),
-                            propertyExists_, updateRate_, groupName_);
+  try {
+    handle_ = DLL().SignalAdd(computerName_, serverName_, itemName_, &ReceiveNewData, reinterpret_cast<void*>(key),
+                              propertyExists_, updateRate_, groupName_);
+  } catch (...) {
+    Subscriptions().erase(key);
+    throw;
+  }
   if (handle_ == 0) {
     Subscriptions().erase(key);
     return;

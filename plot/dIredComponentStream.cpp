@@ -118,7 +118,12 @@ void ReadOPCItems(TiPlotStreamReader& reader, TiOPCItemManager& items) {
   while (reader.ReadItemBegin()) {
     TiOPCItem* item = items.Add();
     item->BeginRead();
-    reader.ReadProperties(ReflectOPCItem(*item));
+    try {
+      reader.ReadProperties(ReflectOPCItem(*item));
+    } catch (...) {
+      items.Delete(items.Count() - 1);  // half read: it must not connect
+      throw;
+    }
     item->EndRead();
   }
   reader.ReadCollectionEnd();

@@ -205,6 +205,18 @@ TEST(OPCComponent, AStoredItemListReplacesTheItemsAndConnects) {
   EXPECT_EQ(target.TitleText(), OPCValueText(item.Value()));
 }
 
+TEST(OPCComponent, AStoredItemWithABadValueIsDroppedUnconnected) {
+  TiPlot source;
+  Bind(*source.OPCItems().Add(), "TitleText", "Counter");
+  std::string text = source.WriteDescription();
+  const size_t rate = text.find("UpdateRate = 20");
+  ASSERT_NE(rate, std::string::npos) << text;
+  text.replace(rate, 15, "UpdateRate = fast");
+  TiPlot target;
+  EXPECT_THROW(target.ReadDescription(text), EConvertError);
+  EXPECT_EQ(target.OPCItems().Count(), 0);
+}
+
 // ---- Channels ------------------------------------------------------------------
 
 TEST(OPCChannel, AChannelBoundToCounterReceivesItsPoints) {
