@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "components/iPropertyLines.h"
+#include "components/iValueText.h"
 #include "platform/Rounding.h"
 
 const TClassInfo& OPCItemClassInfo() {
@@ -24,6 +25,14 @@ const TClassInfo& OPCItemClassInfo() {
   return info;
 }
 
+std::string OPCValueText(const TiOPCValue& value) {
+  if (const auto* i = std::get_if<int64_t>(&value)) return std::to_string(*i);
+  if (const auto* b = std::get_if<bool>(&value)) return *b ? "True" : "False";
+  if (const auto* s = std::get_if<std::string>(&value)) return *s;
+  if (const auto* d = std::get_if<double>(&value)) return FloatToText(*d, '.', 0);
+  return {};
+}
+
 namespace {
 
 int64_t ToInteger(const TiOPCValue& value) {
@@ -34,7 +43,7 @@ int64_t ToInteger(const TiOPCValue& value) {
       throw EConvertError("'" + OPCValueText(value) + "' is not a valid integer value");
     return Round(*d);
   }
-  return StrToInt64(OPCValueText(value));
+  return TextToInteger(OPCValueText(value));
 }
 
 bool ToBoolean(const TiOPCValue& value) {

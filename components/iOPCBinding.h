@@ -18,3 +18,8 @@ inline TObjectRef ReflectOPCItem(TiOPCItem& item) { return TObjectRef{&item, &OP
 // the path names no writable property; EConvertError when the value does not
 // convert (the property keeps its value).
 bool SetPropertyFromOPC(TObjectRef root, const std::string& path, const TiOPCValue& value);
+
+// Text of a value as a string property takes it: integers in decimal, floats
+// in their shortest exact form with ".", booleans "True"/"False", empty for
+// empty.
+std::string OPCValueText(const TiOPCValue& value);

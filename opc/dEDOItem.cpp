@@ -1,6 +1,5 @@
 #include "opc/dEDOItem.h"
 
-#include <charconv>
 #include <unordered_map>
 
 #include "opc/iOPCDLLLoader.h"
@@ -50,18 +49,6 @@ void ReceiveNewData(void* context, const TdEDOValue* value, uint16_t quality, do
 }
 
 }  // namespace
-
-std::string OPCValueText(const TiOPCValue& value) {
-  if (const auto* i = std::get_if<int64_t>(&value)) return std::to_string(*i);
-  if (const auto* b = std::get_if<bool>(&value)) return *b ? "True" : "False";
-  if (const auto* s = std::get_if<std::string>(&value)) return *s;
-  if (const auto* d = std::get_if<double>(&value)) {
-    char buffer[32];
-    auto r = std::to_chars(buffer, buffer + sizeof buffer, *d);
-    return std::string(buffer, r.ptr);
-  }
-  return {};
-}
 
 // ---- Manager ------------------------------------------------------------------
 

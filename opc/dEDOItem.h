@@ -133,7 +133,3 @@ class TiOPCItem {
   bool reading_ = false;
   TiOPCItemManager* manager_;
 };
-
-// Text of a value as a property takes it: integers in decimal, floats in
-// their shortest exact form, booleans "True"/"False", empty for empty.
-std::string OPCValueText(const TiOPCValue& value);
