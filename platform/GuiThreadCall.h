@@ -1,7 +1,8 @@
 // Runs a call on the GUI thread without waiting for it: at once when the
-// caller is the GUI thread (or there is no application object, as in a
-// program without a message loop), otherwise queued to the GUI thread's
-// message loop. For data that arrives on a thread the program does not own
+// caller is the GUI thread, otherwise queued to the GUI thread's message
+// loop. Without an application object (a program without a message loop)
+// the process's first thread counts as the GUI thread, and a call from any
+// other thread is dropped: there is no loop to hand it to. For data that arrives on a thread the program does not own
 // (a callback of an external library) and must be handled where the
 // components live, without locks.
 //
