@@ -319,7 +319,8 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   virtual bool ReadsDigital() const { return false; }
   // The text of a frequency below the "Infinite" bound.
   virtual std::string InverseDeltaText(double x) { return GetXText(x); }
-  // The x or y pixel of a value in axis orientation (x and y not exchanged).
+  // The pixels of point Index on its axes, in axis orientation (x and y not
+  // exchanged); false without both axes.
   bool PointPixels(int Index, int& px, int& py);
   // A list-stored property: stored and notified unconditionally.
   template <class F, class V>
