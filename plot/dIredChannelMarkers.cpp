@@ -1,6 +1,7 @@
 // The channel's markers and what the mouse does with them: drawing, the
 // hit test of markers and of the legend row, and data-point clicks.
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include "plot/dIredChannelCustom.h"
@@ -65,11 +66,19 @@ void TiPlotChannelCustom::DrawMarkers(TCanvas* canvas, bool axesSwapped) {
   const int first = FirstVisibleIndex_, last = LastVisibleIndex_;
   if (first < 0 || last < 0) return;
   if (MarkersTurnOffLimit_ > 0 && std::abs(last - first) > MarkersTurnOffLimit_) return;
+  // Points packed closer than a pixel repeat the marker before them: the
+  // same look on the same centre sets the same pixels again.
+  TPoint previous{INT_MIN, INT_MIN};
+  char previousCharacter = 0;
   for (int i = first; i <= last; ++i) {
     int px, py;
     if (!MarkerDrawable(i) || !PointPixels(i, px, py)) continue;
     const TPoint c = Oriented(px, py, axesSwapped);
+    const char character = GetMarkersCharacter(i);
+    if (c == previous && character == previousCharacter && !MarkersAllowIndividual_) continue;
     DrawMarker(*canvas, i, c.X, c.Y);
+    previous = c;
+    previousCharacter = character;
   }
 }
 
