@@ -160,15 +160,15 @@ class TiPlotObject : public TiPersistent {
   // The guarded setters: store only a changed value, then notify.
   template <class T, class V>
   void SetProperty(T& field, const V& value) {
-    if (AssignChanged(field, value)) DoChange();
+    if (StoreChanged(field, value)) DoChange();
   }
   template <class T, class V>
   void SetLayoutProperty(T& field, const V& value) {
-    if (AssignChanged(field, value)) DoLayoutChange();
+    if (StoreChanged(field, value)) DoLayoutChange();
   }
   template <class T, class V, class F>
   void SetPropertyThen(T& field, const V& value, F&& change) {
-    if (AssignChanged(field, value)) change();
+    if (StoreChanged(field, value)) change();
   }
   void SetHitObject(TiPlotObject* object) { HitObject_ = object; }
   // An object that reports its own clicks from DoMouseUp ends the press

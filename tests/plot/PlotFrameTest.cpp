@@ -56,15 +56,6 @@ struct Chart {
   }
 };
 
-class BandLimit : public TiPlotLimit, public TiPlotFilledBand {
- public:
-  BandLimit(const TiPlotObjectHooks& hooks, bool band) : TiPlotLimit(hooks), band_(band) {}
-  bool DrawsFilledBand() const override { return band_; }
-
- private:
-  bool band_;
-};
-
 int PositionOfChannel(const TiPlotComponent& plot) {
   const auto& list = plot.DrawList();
   for (size_t i = 0; i < list.size(); ++i)
@@ -214,11 +205,9 @@ TEST(PlotFrame, LaterChannelOfALayerIsDrawnFirst) {
 
 TEST(PlotFrame, FilledBandGoesBelowTheGridAndLineLimitAboveIt) {
   Chart c;
-  auto* hooks = c.plot.MasterManager();
-  auto* band = new BandLimit(hooks->Hooks(), true);
-  band->Inserted();
-  auto* line = new BandLimit(hooks->Hooks(), false);
-  line->Inserted();
+  TiPlotLimit* band = c.plot.Limit(c.plot.AddLimit());
+  band->SetStyle(iplsBandY);
+  TiPlotLimit* line = c.plot.Limit(c.plot.AddLimit());
   ReadyChannels(c.plot, 1);
   c.Paint();
   const auto order = DrawOrder(c.plot);
@@ -310,6 +299,25 @@ TEST(PlotFrame, BadDescriptionLeavesTheChartUsable) {
   EXPECT_TRUE(plot.LayoutManager()->Enabled());
   EXPECT_FALSE(plot.UpdateLocked());
   EXPECT_EQ(plot.ToolBarCount(), 1);  // checked before anything was cleared
+}
+
+// The data view's lanes are plot properties like any other: a bad value is the
+// stream's conversion error, and a good one reaches the layout.
+TEST(PlotFrame, DataViewLanesReadAsPlotProperties) {
+  TiPlot plot;
+  try {
+    plot.ReadDescription("DataViewZHorz = abc\n");
+    ADD_FAILURE() << "no error";
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message, "'abc' is not a valid integer value");
+  }
+  EXPECT_FALSE(plot.Loading());
+  plot.ReadDescription("DataViewZHorz = 3\nDataViewZVert = +2\n");
+  EXPECT_EQ(plot.DataViewZHorz(), 3);
+  EXPECT_EQ(plot.DataViewZVert(), 2);
+  TiPlot copy;
+  copy.ReadDescription(plot.WriteDescription());
+  EXPECT_EQ(copy.DataViewZHorz(), 3);
 }
 
 TEST(PlotFrame, EventsAreDroppedWhileLoading) {
