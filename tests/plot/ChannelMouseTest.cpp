@@ -3,6 +3,7 @@
 // right-button trace hit, the legend's marker sample and "<All>" readings,
 // and a rendered picture of them all decoded back from its PNG file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -194,7 +195,8 @@ TEST(ChannelPicture, MarkersBarsAndBothHighLowStylesShowInAChart) {
   plot.PaintTo(bitmap.Canvas());
   const char* kept = std::getenv("MARKERS_PICTURE");
   const std::string file =
-      kept ? kept : (std::filesystem::temp_directory_path() / "plot_markers_picture_test.png").string();
+      kept ? kept
+           : (std::filesystem::path(::testing::TempDir()) / ("markers-" + std::to_string(getpid()) + ".png")).string();
   platform::SavePNG(bitmap, file, 9);
   TBitmap decoded;
   decoded.LoadFromFile(file);
