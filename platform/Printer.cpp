@@ -125,10 +125,11 @@ void TPrinter::BeginDoc() {
   d.target = toFile ? d.printer.outputFileName().toStdString() : "";
   if (toFile) d.printer.setOutputFileName(QString::fromStdString(d.Temporary()));
   auto painter = std::make_unique<QPainter>();
-  const bool begun = painter->begin(&d.printer);
-  if (toFile) d.printer.setOutputFileName(QString::fromStdString(d.target));
-  if (!begun) {
-    if (toFile) std::remove(d.Temporary().c_str());
+  if (!painter->begin(&d.printer)) {
+    if (toFile) {
+      d.printer.setOutputFileName(QString::fromStdString(d.target));
+      std::remove(d.Temporary().c_str());
+    }
     throw Exception(toFile ? "Cannot write the file \"" + d.target + "\""
                            : "The printer \"" + PrinterName() + "\" cannot start a document");
   }
@@ -150,6 +151,7 @@ void TPrinter::EndDoc() {
   const bool ended = d.painter->end();
   d.painter.reset();
   if (d.target.empty()) return;
+  d.printer.setOutputFileName(QString::fromStdString(d.target));
   const std::string temporary = d.Temporary();
   if (!ended || std::rename(temporary.c_str(), d.target.c_str()) != 0) {
     const std::string reason = ended ? std::strerror(errno) : "the document could not be finished";
@@ -165,7 +167,9 @@ void TPrinter::Abort() {
   d.printer.abort();
   d.painter->end();
   d.painter.reset();
-  if (!d.target.empty()) std::remove(d.Temporary().c_str());
+  if (d.target.empty()) return;
+  d.printer.setOutputFileName(QString::fromStdString(d.target));
+  std::remove(d.Temporary().c_str());
 }
 
 TPrinter& Printer() {
