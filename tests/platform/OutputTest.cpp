@@ -71,6 +71,29 @@ TEST(Clipboard, EachCopyReplacesTheFormatsOfTheLast) {
   EXPECT_EQ(platform::ClipboardFormats(), std::vector<std::string>{"image/jpeg"});
 }
 
+// A clip ends by selecting no clip region; a reader given another record
+// keeps the clip and draws nothing outside it (the axes, toolbar and title
+// of a chart were lost that way).
+TEST(EmfForOtherPrograms, ClipIsResetBySelectingNoRegion) {
+  TMetafile picture(100, 50);
+  {
+    TMetafileCanvas canvas(picture);
+    canvas.SetClipRect({10, 10, 50, 40});
+    canvas.Rectangle(0, 0, 60, 45);
+    canvas.RemoveClip();
+    canvas.Rectangle(70, 0, 90, 45);
+  }
+  const EmfFile f = ParseEmf(picture.SaveToBytes());
+  constexpr uint32_t kExtSelectClipRgn = 75, kSelectClipPath = 67;
+  EXPECT_EQ(f.Count(kSelectClipPath), 0u);
+  ASSERT_GE(f.Count(kExtSelectClipRgn), 1u);
+  for (const EmfRecord& r : f.list)
+    if (r.type == kExtSelectClipRgn) {
+      EXPECT_EQ(f.U32(r.offset + 8), 0u);  // no region data
+      EXPECT_EQ(f.U32(r.offset + 12), 5u);  // RGN_COPY
+    }
+}
+
 class PdfPrinter : public ::testing::Test {
  protected:
   PdfPrinter() : dir(fs::temp_directory_path() / ("pdf_printer_test_" + std::to_string(::getpid()))) {
