@@ -13,6 +13,7 @@
 #include "platform/Exception.h"
 #include "platform/Files.h"
 #include "platform/Metafile.h"
+#include "platform/PreviewWindow.h"
 #include "platform/Printer.h"
 #include "platform/SaveDialog.h"
 #include "plot/dIred.h"
@@ -48,6 +49,8 @@ class ChartOutput : public ::testing::Test {
   ~ChartOutput() override {
     fs::remove_all(dir);
     platform::TSaveDialog::Hook = nullptr;
+    platform::SetPrintDialogHook(nullptr);
+    platform::TPreviewWindow::Hook = nullptr;
   }
   std::string Path(const std::string& name) const { return (dir / name).string(); }
   // The chart as it should be copied: drawn without its toolbars.
@@ -189,6 +192,33 @@ TEST_F(ChartOutput, SaveDialogOffersTheFourTypesAndWritesTheChosenFile) {
   answer.reset();
   plot.SaveImageDialog();  // a cancel writes nothing and raises nothing
   EXPECT_EQ(proposed, "Untitled");
+}
+
+// ---- toolbar -------------------------------------------------------------------
+
+TEST_F(ChartOutput, ToolBarButtonsStartTheOperations) {
+  std::vector<std::string> started;
+  platform::TSaveDialog::Hook = [&](const platform::TSaveDialog&) {
+    started.push_back("save");
+    return std::optional<std::string>();
+  };
+  platform::SetPrintDialogHook([&](platform::TPrinter&) { return started.push_back("print"), false; });
+  platform::TPreviewWindow::Hook = [&](platform::TPreviewWindow&) { started.push_back("preview"); };
+  plot.SetCopyToClipBoardFormat(ipefJPEG);
+  plot.ToolBar(0)->SetShowPreviewButton(true);
+  WithToolBars();  // lays the buttons out
+  auto click = [&](TiPlotToolBarButtonType type) {
+    const TRect& r = plot.ToolBar(0)->ButtonOf(type).Rect;
+    plot.PlotMouseDown(ipmbLeft, 0, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    plot.PlotMouseUp(ipmbLeft, 0, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  };
+  platform::CopyBitmapToClipboard(TBitmap(1, 1));
+  click(iptbbtCopy);
+  EXPECT_EQ(platform::ClipboardFormats(), std::vector<std::string>{"image/jpeg"});
+  click(iptbbtSave);
+  click(iptbbtPrint);
+  click(iptbbtPreview);
+  EXPECT_EQ(started, (std::vector<std::string>{"save", "print", "preview"}));
 }
 
 }  // namespace
