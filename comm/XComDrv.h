@@ -116,6 +116,7 @@ class TCustomComm {
   void ApplyTimeouts();
 
   platform::TSerialDevice& Device() { return *device_; }
+  const TCommEventThread* EventThread() const { return thread_.get(); }
 
  private:
   friend class TCommDataControl;
