@@ -66,10 +66,12 @@ void TiPlotPreviewForm::PreviewPaint(TCanvas& canvas, int width, int height) {
     TToolBarZeroHidden toolBar(Plot_);
     if (Plot_.OnBeforePrint) Plot_.OnBeforePrint(&Plot_, this);
     const TiPreviewPage page = PreviewPage(width, height, Oriented(PaperSizeOfIndex(PaperSizeIndex), Orientation));
-    DrawPage(c, page.Page);
-    const TMetafile& picture = Plot_.GetMetafilePicture();
-    const TRect chart = PreviewChartRect(page, Margins, picture.Width(), picture.Height());
-    if (!chart.IsEmpty()) picture.Play(c, chart);
+    if (!page.Page.IsEmpty()) {
+      DrawPage(c, page.Page);
+      const TMetafile& picture = Plot_.GetMetafilePicture();
+      const TRect chart = PreviewChartRect(page, Margins, picture.Width(), picture.Height());
+      if (!chart.IsEmpty()) picture.Play(c, chart);
+    }
     canvas.Draw(0, 0, bitmap);
   }
   if (Plot_.OnAfterPrint) Plot_.OnAfterPrint(&Plot_, this);

@@ -45,6 +45,7 @@ TRect PrintTargetRect(TiPaperSize page, int dpiX, int dpiY, int offX, int offY, 
 
 TiPreviewPage PreviewPage(int boxWidth, int boxHeight, TiPaperSize page) {
   const double aw = boxWidth - 20, ah = boxHeight - 20;
+  if (aw <= 0 || ah <= 0) return {};
   int pw, ph;
   if (ah / page.Height > aw / page.Width) {
     pw = static_cast<int>(aw);

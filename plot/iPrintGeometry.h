@@ -31,7 +31,7 @@ TRect PrintTargetRect(TiPaperSize page, int dpiX, int dpiY, int offX, int offY, 
 
 // The preview: the page as large as fits in a box 20 pixels smaller than
 // the box, centred and shifted 5 pixels up and left; PixelsPerInch is the
-// page's scale on screen.
+// page's scale on screen. Empty for a box of 20 pixels or less.
 struct TiPreviewPage {
   TRect Page;
   int PixelsPerInch = 0;

@@ -80,6 +80,7 @@ TEST(PrintGeometry, PreviewPageForEachPaperInBothOrientations) {
   const TiPreviewPage letter = PreviewPage(boxW, boxH, Oriented(PaperSizeOfIndex(0), poLandscape));
   EXPECT_EQ(PreviewChartRect(letter, {}, 500, 200), Rect(89 + 59, 5 + 59, 89 + 59 + 529, 5 + 59 + 212));
   EXPECT_TRUE(PreviewChartRect(letter, {6, 1, 6, 1}, 500, 200).IsEmpty());
+  EXPECT_TRUE(PreviewPage(20, 300, PaperSizeOfIndex(0)).Page.IsEmpty());
 }
 
 // ---- printing to a PDF file ---------------------------------------------------
