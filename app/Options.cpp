@@ -5,6 +5,7 @@
 
 #include "platform/Exception.h"
 #include "platform/Locale.h"
+#include "plot/dIredComponent.h"
 
 const char* const kUsage =
     "Usage: sensor-monitor [options]\n"
@@ -18,6 +19,8 @@ const char* const kUsage =
     "  --headless          run without a display (offscreen); print each log line on standard output\n"
     "  --samples N         quit after N log lines\n"
     "  --screenshot PATH   save a PNG of the whole window when the program quits\n"
+    "  --chart-image PATH  save the chart as a picture when the program quits, as the chart's\n"
+    "                      save button does; PATH ends in bmp, emf, jpg or png (lower case)\n"
     "  --version           print the version and exit\n"
     "  --help              print this text and exit\n";
 
@@ -64,6 +67,11 @@ TOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--screenshot") {
       options.Screenshot = value();
       if (options.Screenshot.empty()) throw Exception("--screenshot needs a file name");
+    } else if (arg == "--chart-image") {
+      options.ChartImage = value();
+      if (!TiPlotComponent::KnownImageEnding(options.ChartImage))
+        throw Exception("--chart-image needs a file name ending in bmp, emf, jpg or png, not \"" +
+                        options.ChartImage + "\"");
     } else if (arg == "--help" || arg == "-h") {
       options.Help = true;
     } else if (arg == "--version") {

@@ -12,6 +12,7 @@ struct TOptions {
   bool Headless = false;              // offscreen; log lines also on standard output
   long Samples = 0;                   // quit after this many log lines (0: never)
   std::string Screenshot;             // PNG of the window, saved on quitting
+  std::string ChartImage;             // the chart as a picture, saved on quitting (bmp, emf, jpg, png)
   bool Help = false, Version = false;
 };
 

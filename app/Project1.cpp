@@ -88,5 +88,14 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "sensor-monitor: cannot save the screenshot %s\n", options.Screenshot.c_str());
     return 1;
   }
+  if (!options.ChartImage.empty()) {
+    try {
+      form.dIred1->SaveImageByEnding(options.ChartImage);
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "sensor-monitor: cannot save the chart image %s: %s\n", options.ChartImage.c_str(),
+                   error.what());
+      return 1;
+    }
+  }
   return status;
 }

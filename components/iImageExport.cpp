@@ -14,8 +14,7 @@ struct TPaintLock {
 
 std::unique_ptr<TBitmap> Picture(TiComponent& component) {
   auto bitmap = std::make_unique<TBitmap>(component.Width(), component.Height());
-  TPaintLock lock(component);
-  component.PaintTo(bitmap->Canvas());
+  PaintComponentTo(component, bitmap->Canvas());
   return bitmap;
 }
 
@@ -23,6 +22,11 @@ void CheckJPEGQuality(int quality) {
   if (quality < 1 || quality > 100) throw Exception("Compression must be in the range of 1-100");
 }
 }  // namespace
+
+void PaintComponentTo(TiComponent& component, TCanvas& canvas) {
+  TPaintLock lock(component);
+  component.PaintTo(canvas);
+}
 
 void SaveImageToBitmap(TiComponent& component, const std::string& fileName) {
   Picture(component)->SaveToFile(fileName);
@@ -32,8 +36,7 @@ void SaveImageToMetafile(TiComponent& component, const std::string& fileName) {
   TMetafile picture(component.Width(), component.Height());
   {
     TMetafileCanvas canvas(picture, kMetafileCreator, component.ClassName());
-    TPaintLock lock(component);
-    component.PaintTo(canvas);
+    PaintComponentTo(component, canvas);
   }
   picture.SaveToFile(fileName);
 }

@@ -8,7 +8,11 @@
 #include <string>
 
 class TiComponent;
+class TCanvas;
 class TJPEGImage;
+
+// Draws the component through PaintTo on canvas, inside its Lock/Unlock.
+void PaintComponentTo(TiComponent& component, TCanvas& canvas);
 
 // A 24-bit Windows bitmap file.
 void SaveImageToBitmap(TiComponent& component, const std::string& fileName);

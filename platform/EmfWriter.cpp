@@ -18,7 +18,7 @@ enum : uint32_t {
   EMR_HEADER = 1, EMR_POLYGON = 3, EMR_POLYLINE = 4, EMR_EOF = 14, EMR_SETPIXELV = 15, EMR_SETBKMODE = 18,
   EMR_SETPOLYFILLMODE = 19, EMR_SETROP2 = 20, EMR_SETTEXTALIGN = 22, EMR_SETTEXTCOLOR = 24, EMR_MOVETOEX = 27,
   EMR_INTERSECTCLIPRECT = 30, EMR_SELECTOBJECT = 37, EMR_CREATEPEN = 38, EMR_CREATEBRUSHINDIRECT = 39,
-  EMR_DELETEOBJECT = 40, EMR_ELLIPSE = 42, EMR_RECTANGLE = 43, EMR_LINETO = 54, EMR_SELECTCLIPRGN = 67,
+  EMR_DELETEOBJECT = 40, EMR_ELLIPSE = 42, EMR_RECTANGLE = 43, EMR_LINETO = 54, EMR_EXTSELECTCLIPRGN = 75,
   EMR_BITBLT = 76, EMR_STRETCHDIBITS = 81, EMR_EXTCREATEFONTINDIRECTW = 82, EMR_EXTTEXTOUTW = 84,
 };
 constexpr uint32_t kPenHandle = 1, kBrushHandle = 2, kFontHandle = 3, kHandles = 4;
@@ -327,7 +327,7 @@ class EmfWriter {
         else TransparentPicture(r);
         break;
       case moClip:
-        Emit(Record(EMR_SELECTCLIPRGN).U32(0).U32(5));  // back to no clip
+        Emit(Record(EMR_EXTSELECTCLIPRGN).U32(0).U32(5));  // no region, RGN_COPY: back to no clip
         if (r.Flag) Emit(Record(EMR_INTERSECTCLIPRECT).Rect(r.Rect));
         break;
       case moAntialias: break;  // readers smooth as they please

@@ -5,7 +5,9 @@
 #include "components/iFont.h"
 #include "platform/Canvas.h"
 #include "platform/Exception.h"
+#include "platform/Metafile.h"
 #include "platform/PopupMenu.h"
+#include "platform/SaveDialog.h"
 #include "plot/dIredAnnotation.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/dIredDataCursor.h"
@@ -84,6 +86,10 @@ void TiPlotComponent::WireObject(TiObject* object) {
   toolBar->Chart.PauseAll = [this] { PauseAll(); };
   toolBar->Chart.ResumeAll = [this] { ResumeAll(); };
   toolBar->Chart.SetSelectMode = [this](bool on) { SetSelectMode(on); };
+  toolBar->Chart.CopyToClipboard = [this] { CopyToClipboard(); };
+  toolBar->Chart.SaveImageDialog = [this] { SaveImageDialog(); };
+  toolBar->Chart.PrintChart = [this] { PrintChart(); };
+  toolBar->Chart.ShowPreview = [this] { ShowPreview(); };
   toolBar->Chart.OnToolBarButtonClick = [this](int index, TiPlotToolBarButtonType type) {
     if (!Loading_ && OnToolBarButtonClick) OnToolBarButtonClick(this, index, type);
   };

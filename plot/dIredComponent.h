@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "components/iCustomComponent.h"
+#include "platform/Printer.h"
 #include "plot/dIredAnnotation.h"
 #include "plot/dIredAxis.h"
 #include "plot/dIredDataView.h"
@@ -33,6 +34,11 @@ class TiPlotChannelCustom;
 class TiPlotDataCursor;
 class TiPlotLabel;
 class TiPlotComponent;
+class TiPlotPreviewForm;
+class TMetafile;
+namespace platform {
+class TSaveDialog;
+}
 
 enum TiFillDirection : uint8_t {
   ifdTopBottom, ifdBottomTop, ifdLeftRight, ifdRightLeft, ifdTopLeftBottomRight, ifdBottomRightTopLeft,
@@ -42,7 +48,6 @@ enum TiPlotEditorFormStyle : uint8_t { ipfsModal, ipfsStayOnTop };
 enum TiPlotExportFormat : uint8_t { ipefMetaFile, ipefBitmap, ipefJPEG };
 enum TiPlotDataFileColumnSeparator : uint8_t { ipdfcsTab, ipdfcsComma };
 enum TiPlotDataFileFormat : uint8_t { ipdffText, ipdffCompactInterval };
-enum TPrinterOrientation : uint8_t { poPortrait, poLandscape };
 
 // Chart events name the object by its index in its own manager.
 using TiPlotIndexEvent = std::function<void(TiPlotComponent* sender, int index)>;
@@ -50,6 +55,9 @@ using TiPlotPopupEvent = std::function<void(TiPlotComponent* sender, int index, 
 using TiPlotDataPointEvent = std::function<void(TiPlotComponent* sender, int channel, int point)>;
 using TiPlotValueChangeEvent =
     std::function<void(TiPlotComponent* sender, int index, double oldValue, double newValue)>;
+// Printing and each paint of the print preview are framed by these; preview
+// is the preview window while it paints, null when printing.
+using TiPlotPrintEvent = std::function<void(TiPlotComponent* plot, TiPlotPreviewForm* preview)>;
 using TiPlotZoomBoxEvent = std::function<void(TiPlotComponent* sender, const TRect& rect, bool& cancel)>;
 using TiPlotLimitPositionEvent =
     std::function<void(TiPlotComponent* sender, int index, double newValue, double oldValue)>;
@@ -237,6 +245,23 @@ class TiPlotComponent : public TiCustomComponent,
     return ImageLists_[index == 0 || index == 1 ? index : 2];
   }
 
+  // ---- the chart leaving the screen (dIredComponentOutput.cpp) ----
+  // Each clears the focus first, so that no selection marks are drawn; the
+  // clipboard and the printer also leave the toolbars out.
+  void CopyToClipboard();  // in CopyToClipBoardFormat
+  // The chart as a metafile of the control's size; the plot keeps it.
+  const TMetafile& GetMetafilePicture();
+  void SaveImageDialog();
+  // Writes the chart by the file name's ending: "bmp", "emf", "jpg" or "png"
+  // (letter case counts); false, writing nothing, for any other ending.
+  bool SaveImageByEnding(const std::string& fileName);
+  static bool KnownImageEnding(const std::string& fileName);
+  // Failures raise "Error Printing : " and the reason; a cancelled print
+  // dialog is no failure.
+  void PrintChart();
+  void ShowPreview();
+  TiPlotPrintEvent OnBeforePrint, OnAfterPrint;
+
   // ---- painting ----
   void PaintTo(TCanvas& canvas) override;
   // The draw list of the last paint: key and object, in drawing order.
@@ -346,6 +371,8 @@ class TiPlotComponent : public TiCustomComponent,
   void DrawHint(TCanvas& canvas);
   void AddToDrawList(TiPlotObject* object, char kind);
   void ReadExtraAndManagers(class TiPlotStreamReader& reader);
+  void RenderMetafile(TMetafile& picture, const std::string& description);
+  void PrintPage();
 
   std::unique_ptr<TiPlotMasterManager> Master_;
   TiPopupMenu Popup_;
@@ -392,6 +419,10 @@ class TiPlotComponent : public TiCustomComponent,
   bool Forwarding_ = false;
   TiPlotShiftState Shift_ = 0;
   TiPlotHintData Hint_;
+
+  // Made on first use and kept.
+  std::unique_ptr<TMetafile> Metafile_;
+  std::unique_ptr<platform::TSaveDialog> SaveDialog_;
 };
 
 template <class F>
