@@ -60,7 +60,7 @@ class TiPlotAxisOwner {
 };
 
 // A channel that keeps running extents of its data while points are added,
-// for ZoomToFitFast; a channel without it is scanned.
+// for ZoomToFitFast.
 class TiPlotChannelExtents {
  public:
   virtual ~TiPlotChannelExtents() = default;

@@ -6,7 +6,6 @@
 #include "plot/dIredMasterManager.h"
 #include "plot/iTraceReduction.h"
 #include "plot/iTraceStyles.h"
-#include "plot/iVisibleRange.h"
 
 TiPlotChannel::TiPlotChannel(const TiPlotObjectHooks& hooks)
     : TiPlotChannelCustom(hooks), StartTime_(platform::Now()) {}
@@ -67,13 +66,13 @@ void TiPlotChannel::UpdateAscending() { Ascending_ = Count() < 3 || GetX(1) >= G
 
 void TiPlotChannel::CalcFirstVisibleIndex() {
   TiPlotChannelScale* x = XScale();
-  const int first = x ? SearchFirstVisible(DataList(), x->Min(), x->Max(), Ascending_) : -1;
+  const int first = x ? SearchFirstVisible(DataList(), x->Min(), x->Max(), XOrder()) : -1;
   SetVisibleRange(first, LastVisibleIndex());
 }
 
 void TiPlotChannel::CalcLastVisibleIndex() {
   TiPlotChannelScale* x = XScale();
-  const int last = x ? SearchLastVisible(DataList(), x->Min(), x->Max(), Ascending_) : -1;
+  const int last = x ? SearchLastVisible(DataList(), x->Min(), x->Max(), XOrder()) : -1;
   SetVisibleRange(FirstVisibleIndex(), last);
 }
 
@@ -87,38 +86,62 @@ void TiPlotChannel::RecomputeVisibleRange() {
 
 bool TiPlotChannel::CanFit() { return XScale() && YScale() && Visible() && Count() > 0; }
 
+namespace {
+// Keeps the larger (most) or smaller value in `result`.
+void Keep(double& result, double v, bool most) {
+  if (most ? v > result : v < result) result = v;
+}
+}  // namespace
+
+// Sorted, the extremes of X lie at the ends: the first valid point from each
+// end (which end is which follows the direction). Unsorted, every valid point.
+template <class Widened>
+double TiPlotChannel::FitX(double start, bool most, Widened&& widened) {
+  double result = start;
+  if (!CanFit()) return result;
+  const int n = Count();
+  if (XOrder() == ixoUnsorted) {
+    for (int i = 0; i < n; ++i)
+      if (IsValidPoint(i)) Keep(result, widened(i), most);
+    return result;
+  }
+  for (int i = 0; i < n; ++i)
+    if (IsValidPoint(i)) {
+      Keep(result, widened(i), most);
+      break;
+    }
+  for (int i = n - 1; i >= 0; --i)
+    if (IsValidPoint(i)) {
+      Keep(result, widened(i), most);
+      break;
+    }
+  return result;
+}
+
+// Over the points the x axis shows, as the trace draws them.
+template <class Widened>
+double TiPlotChannel::FitY(double start, bool most, Widened&& widened) {
+  double result = start;
+  if (!CanFit()) return result;
+  RecomputeVisibleRange();
+  const TiPlotChannelScale* x = XScale();
+  ForEachPointInView(DataList(), FirstVisibleIndex(), LastVisibleIndex(), x->Min(), x->Max(), XOrder(), [&](int i) {
+    if (IsValidPoint(i)) Keep(result, widened(i), most);
+  });
+  return result;
+}
+
 double TiPlotChannel::GetFitXMax() {
-  if (!CanFit()) return TiPlotChannelStatistics::NoMax;
-  for (int i = Count() - 1; i >= 0; --i)
-    if (IsValidPoint(i)) return GetXMaxWithMarker(i);
-  return TiPlotChannelStatistics::NoMax;
+  return FitX(TiPlotChannelStatistics::NoMax, true, [this](int i) { return GetXMaxWithMarker(i); });
 }
-
 double TiPlotChannel::GetFitXMin() {
-  if (!CanFit()) return TiPlotChannelStatistics::NoMin;
-  for (int i = 0; i < Count(); ++i)
-    if (IsValidPoint(i)) return GetXMinWithMarker(i);
-  return TiPlotChannelStatistics::NoMin;
+  return FitX(TiPlotChannelStatistics::NoMin, false, [this](int i) { return GetXMinWithMarker(i); });
 }
-
 double TiPlotChannel::GetFitYMax() {
-  double result = TiPlotChannelStatistics::NoMax;
-  if (!CanFit()) return result;
-  RecomputeVisibleRange();
-  if (FirstVisibleIndex() < 0 || LastVisibleIndex() < 0) return result;
-  for (int i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i)
-    if (IsValidPoint(i)) result = std::max(result, GetYMaxWithMarker(i));
-  return result;
+  return FitY(TiPlotChannelStatistics::NoMax, true, [this](int i) { return GetYMaxWithMarker(i); });
 }
-
 double TiPlotChannel::GetFitYMin() {
-  double result = TiPlotChannelStatistics::NoMin;
-  if (!CanFit()) return result;
-  RecomputeVisibleRange();
-  if (FirstVisibleIndex() < 0 || LastVisibleIndex() < 0) return result;
-  for (int i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i)
-    if (IsValidPoint(i)) result = std::min(result, GetYMinWithMarker(i));
-  return result;
+  return FitY(TiPlotChannelStatistics::NoMin, false, [this](int i) { return GetYMinWithMarker(i); });
 }
 
 // ---- Drawing ----------------------------------------------------------------

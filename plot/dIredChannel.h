@@ -1,10 +1,12 @@
 // The strip-chart channel of TiPlot: points whose X runs monotonically (the
 // sample counter or a time), so the visible range is found by binary search
-// and the extents to fit come from the ends of the data.
+// and the extents to fit come from the ends of the data. Should an X go back
+// (a replay from 0, a wrapped counter), every point is looked at instead.
 #pragma once
 #include "platform/Clock.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/iPixelCache.h"
+#include "plot/iVisibleRange.h"
 
 // Where a value from the OPC item takes its X from.
 enum TiPlotOPCXValueSource : uint8_t {
@@ -40,6 +42,9 @@ class TiPlotChannel : public TiPlotChannelCustom {
   // there are three).
   bool Ascending() const { return Ascending_; }
   void UpdateAscending();
+  // How the points are found: by binary search in that direction while the
+  // list still runs that way, else (an X went back) by looking at each.
+  TiXOrder XOrder() { return XOrderOf(DataList(), Ascending_); }
   void CalcFirstVisibleIndex() override;
   void CalcLastVisibleIndex() override;
 
@@ -102,6 +107,12 @@ class TiPlotChannel : public TiPlotChannelCustom {
 
   bool CanFit();
   void RecomputeVisibleRange();
+  // The largest (most) or smallest value of `widened` over the points in
+  // view (first valid ones only where the order allows).
+  template <class Widened>
+  double FitX(double start, bool most, Widened&& widened);
+  template <class Widened>
+  double FitY(double start, bool most, Widened&& widened);
 
   TiPlotOPCXValueSource OPCXValueSource_ = iopcxvsOPCServerTimeStamp;
   platform::TDateTime StartTime_;
