@@ -186,6 +186,14 @@ void TiPlotChannel::Draw(TCanvas* canvas, TColor) {
   }
 }
 
+// The walks take the visible range; once an X has gone back, each stretch of
+// it in view, as if each were a sorted range of its own.
+template <class Walk>
+void TiPlotChannel::ForEachStretch(Walk&& walk) {
+  const TiPlotChannelScale* x = XScale();
+  ForEachStretchInView(DataList(), FirstVisibleIndex(), LastVisibleIndex(), x->Min(), x->Max(), XOrder(), walk);
+}
+
 void TiPlotChannel::DrawStraightLineFill(TCanvas* canvas, bool axesSwapped) {
   if (!UsesFill() || InterpolationStyle_ != ipistStraightLine || DigitalEnabled_) return;
   TiPlotChannelScale* x = XScale();
@@ -194,7 +202,7 @@ void TiPlotChannel::DrawStraightLineFill(TCanvas* canvas, bool axesSwapped) {
   canvas->Brush = TBrush{TraceFillColor(), FillStyle_};
   canvas->Pen = TPen{TraceFillColor(), 0, psClear};
   TiPlotTraceDrawer drawer(*canvas, *x, *y, axesSwapped);
-  DrawStraightFill(DataList(), FirstVisibleIndex(), LastVisibleIndex(), drawer, FillReference_);
+  ForEachStretch([&](int first, int last) { DrawStraightFill(DataList(), first, last, drawer, FillReference_); });
 }
 
 void TiPlotChannel::DrawTrace(TCanvas* canvas, bool axesSwapped) {
@@ -210,8 +218,31 @@ void TiPlotChannel::DrawTrace(TCanvas* canvas, bool axesSwapped) {
   fill.Reference = FillReference_;
   fill.Pen = TPen{TraceFillColor(), 0, psSolid};
   fill.Brush = TBrush{TraceFillColor(), FillStyle_};
-  const int first = FirstVisibleIndex(), last = LastVisibleIndex();
 
+  if (!DigitalEnabled_) {
+    switch (InterpolationStyle_) {  // the curves go through every point, whatever their order
+      case ipistCubicSpline: return DrawCurveTrace(DataList(), ipckCubicSpline, drawer, PixelCache_, pen, fill);
+      case ipistPolynomial: return DrawCurveTrace(DataList(), ipckPolynomial, drawer, PixelCache_, pen, fill);
+      case ipistRational: return DrawCurveTrace(DataList(), ipckRational, drawer, PixelCache_, pen, fill);
+      default: break;
+    }
+  }
+  const bool terminated = InterpolationStyle_ == ipistDifferentialTerminated;
+  const int first = FirstVisibleIndex(), last = LastVisibleIndex();
+  if (XOrder() != ixoUnsorted || first == -1 || last == -1) return DrawTraceRange(drawer, pen, fill, first, last, terminated);
+  // Stretch by stretch; only the newest point's level runs on to the axis's
+  // maximum, also from left of the view, as a sorted range's last point's.
+  bool newestDrawn = false;
+  ForEachStretch([&](int a, int b) {
+    newestDrawn = newestDrawn || b == Count() - 1;
+    DrawTraceRange(drawer, pen, fill, a, b, terminated || b != Count() - 1);
+  });
+  if (!newestDrawn && !terminated && !DigitalEnabled_ && InterpolationStyle_ == ipistDifferential)
+    DrawStepTrace(DataList(), -1, -1, drawer, false, pen, fill);
+}
+
+void TiPlotChannel::DrawTraceRange(TiPlotTraceDrawer& drawer, const TPen& pen, const TiPlotTraceFill& fill, int first,
+                                   int last, bool terminated) {
   if (DigitalEnabled_) {
     const TiPlotDigitalLevels levels{DigitalReferenceHigh_, DigitalReferenceLow_, DigitalReferenceStyle_ == ipdrPercent};
     DrawDigitalTrace(DataList(), first, last, drawer, levels, fill);
@@ -229,12 +260,8 @@ void TiPlotChannel::DrawTrace(TCanvas* canvas, bool axesSwapped) {
         DrawReducedTrace(DataList(), first, last, drawer);
       }
       break;
-    case ipistCubicSpline: DrawCurveTrace(DataList(), ipckCubicSpline, drawer, PixelCache_, pen, fill); break;
-    case ipistPolynomial: DrawCurveTrace(DataList(), ipckPolynomial, drawer, PixelCache_, pen, fill); break;
-    case ipistRational: DrawCurveTrace(DataList(), ipckRational, drawer, PixelCache_, pen, fill); break;
     case ipistDifferential:
-    case ipistDifferentialTerminated:
-      DrawStepTrace(DataList(), first, last, drawer, InterpolationStyle_ == ipistDifferentialTerminated, pen, fill);
-      break;
+    case ipistDifferentialTerminated: DrawStepTrace(DataList(), first, last, drawer, terminated, pen, fill); break;
+    default: break;
   }
 }

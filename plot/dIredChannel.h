@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/iPixelCache.h"
+#include "plot/iTraceStyles.h"
 #include "plot/iVisibleRange.h"
 
 // Where a value from the OPC item takes its X from.
@@ -102,6 +103,12 @@ class TiPlotChannel : public TiPlotChannelCustom {
 
  private:
   void DrawStraightLineFill(TCanvas* canvas, bool axesSwapped);
+  template <class Walk>
+  void ForEachStretch(Walk&& walk);
+  // The walking styles over first..last; `terminated`: no level runs on
+  // past the last point.
+  void DrawTraceRange(TiPlotTraceDrawer& drawer, const TPen& pen, const TiPlotTraceFill& fill, int first, int last,
+                      bool terminated);
   TColor TraceFillColor() const { return FillUseChannelColor_ ? Color() : FillColor_; }
   bool UsesFill() const { return FillEnabled_ && FillStyle_ != bsClear; }
 

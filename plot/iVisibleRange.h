@@ -72,29 +72,49 @@ int SearchLastVisible(Source& data, double min, double max, TiXOrder order) {
   return ClampIndex(i, data.Count());
 }
 
-// Calls visit(i) for each point of first..last that lies in view or ends a
-// segment reaching into it. Sorted, that is the whole range (the search put
-// only such points in it); unsorted, the range is every point and each is
-// looked at: a point counts when its X lies in [min, max], or when a
-// neighbour's segment reaches strictly inside the range from it, as the
-// search's edge neighbours do.
-template <class Source, class Visit>
-void ForEachPointInView(Source& data, int first, int last, double min, double max, TiXOrder order, Visit&& visit) {
+// Calls run(a, b) for each stretch a..b of first..last whose points lie in
+// view or end a segment that reaches into it; what lies between two
+// stretches shows nothing. Sorted, that is the whole range, once (the search
+// put only such points in it). Unsorted, the range is every point and each
+// is looked at: a point counts when its X lies in [min, max], or when a
+// segment to a neighbour reaches strictly inside the range, as the search's
+// edge neighbours do. So each stretch is drawn as a sorted range would be.
+template <class Source, class Run>
+void ForEachStretchInView(Source& data, int first, int last, double min, double max, TiXOrder order, Run&& run) {
   if (first < 0 || last < first) return;
   if (order != ixoUnsorted) {
-    for (int i = first; i <= last; ++i) visit(i);
+    run(first, last);
     return;
   }
   const auto inside = [&](double x) { return x >= min && x <= max; };
-  const auto reaches = [&](double a, double b) {  // the segment a-b has a point strictly inside
+  const auto reaches = [&](double a, double b) {
     const double lo = a < b ? a : b, hi = a < b ? b : a;
     return hi > min && lo < max;
   };
+  int start = -1;
+  double x = data.GetX(first);
+  bool fromPrevious = false;  // the segment from the previous point reaches in
   for (int i = first; i <= last; ++i) {
-    const double x = data.GetX(i);
-    if (inside(x) || (i > first && reaches(data.GetX(i - 1), x)) || (i < last && reaches(x, data.GetX(i + 1))))
-      visit(i);
+    const double next = i < last ? data.GetX(i + 1) : 0;
+    const bool toNext = i < last && reaches(x, next);
+    const bool counts = inside(x) || fromPrevious || toNext;
+    if (counts && start < 0) start = i;
+    if (!counts && start >= 0) {
+      run(start, i - 1);
+      start = -1;
+    }
+    fromPrevious = toNext;
+    x = next;
   }
+  if (start >= 0) run(start, last);
+}
+
+// Calls visit(i) for each point ForEachStretchInView finds.
+template <class Source, class Visit>
+void ForEachPointInView(Source& data, int first, int last, double min, double max, TiXOrder order, Visit&& visit) {
+  ForEachStretchInView(data, first, last, min, max, order, [&](int a, int b) {
+    for (int i = a; i <= b; ++i) visit(i);
+  });
 }
 
 // FindIndex(X) of a strip-chart channel whose X values do not run one way
