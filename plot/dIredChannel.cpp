@@ -125,9 +125,10 @@ double TiPlotChannel::FitY(double start, bool most, Widened&& widened) {
   if (!CanFit()) return result;
   RecomputeVisibleRange();
   const TiPlotChannelScale* x = XScale();
-  ForEachPointInView(DataList(), FirstVisibleIndex(), LastVisibleIndex(), x->Min(), x->Max(), XOrder(), [&](int i) {
-    if (IsValidPoint(i)) Keep(result, widened(i), most);
-  });
+  ForEachPointInView(DataList(), FirstVisibleIndex(), LastVisibleIndex(), x->Min(), x->Max(), XOrder(), Ascending_,
+                     [&](int i) {
+                       if (IsValidPoint(i)) Keep(result, widened(i), most);
+                     });
   return result;
 }
 
@@ -187,11 +188,13 @@ void TiPlotChannel::Draw(TCanvas* canvas, TColor) {
 }
 
 // The walks take the visible range; once an X has gone back, each stretch of
-// it in view, as if each were a sorted range of its own.
+// it in view, as if each were a sorted range of its own (a point that went
+// back starts a new one).
 template <class Walk>
 void TiPlotChannel::ForEachStretch(Walk&& walk) {
   const TiPlotChannelScale* x = XScale();
-  ForEachStretchInView(DataList(), FirstVisibleIndex(), LastVisibleIndex(), x->Min(), x->Max(), XOrder(), walk);
+  ForEachStretchInView(DataList(), FirstVisibleIndex(), LastVisibleIndex(), x->Min(), x->Max(), XOrder(), Ascending_,
+                       walk);
 }
 
 void TiPlotChannel::DrawStraightLineFill(TCanvas* canvas, bool axesSwapped) {

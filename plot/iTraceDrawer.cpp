@@ -97,13 +97,6 @@ void TiPlotTraceDrawer::DrawSegment(bool percent, double x1, double y1, double x
     return;
   }
   Line(a, b);
-  // Drawn left to right, a segment that runs back leaves out its start's
-  // pixel. Where X turns back, that point ends the segment before as well and
-  // would show nowhere: its pixel is set. (A wide pen's polyline has it.)
-  if (x2 < x1 && Pending_.empty()) {
-    Canvas.MoveTo(b.X, b.Y);
-    Canvas.LineTo(b.X + 1, b.Y);
-  }
 }
 
 void TiPlotTraceDrawer::Line(TPoint a, TPoint b) {

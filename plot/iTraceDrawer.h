@@ -39,9 +39,9 @@ class TiPlotTraceDrawer {
   TiPlotTraceDrawer(const TiPlotTraceDrawer&) = delete;
   TiPlotTraceDrawer& operator=(const TiPlotTraceDrawer&) = delete;
 
-  // Clips and draws one segment from (x1, y1) to (x2, y2) with the canvas
-  // pen as it stands; the last pixel is left out unless `includeEnd` (a
-  // column's min-max stroke must show both extremes).
+  // Clips and draws one segment with the canvas pen as it stands; the last
+  // pixel is left out unless `includeEnd` (a column's min-max stroke must show
+  // both extremes).
   void DrawSegment(bool percent, double x1, double y1, double x2, double y2, bool includeEnd = false);
   // Fills the polygon of four corners with the canvas pen and brush.
   // Segments drawn with a wide pen wait to be drawn as one polyline while

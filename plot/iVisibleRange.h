@@ -78,15 +78,20 @@ int SearchLastVisible(Source& data, double min, double max, TiXOrder order) {
 // put only such points in it). Unsorted, the range is every point and each
 // is looked at: a point counts when its X lies in [min, max], or when a
 // segment to a neighbour reaches strictly inside the range, as the search's
-// edge neighbours do. So each stretch is drawn as a sorted range would be.
+// edge neighbours do. A point whose X goes back against the channel's
+// direction (`ascending`) starts a stretch of its own: it begins a new run
+// (a replay from 0, a wrapped counter), and no line joins it to the end of
+// the run before. So each stretch is drawn as a sorted range would be.
 template <class Source, class Run>
-void ForEachStretchInView(Source& data, int first, int last, double min, double max, TiXOrder order, Run&& run) {
+void ForEachStretchInView(Source& data, int first, int last, double min, double max, TiXOrder order, bool ascending,
+                          Run&& run) {
   if (first < 0 || last < first) return;
   if (order != ixoUnsorted) {
     run(first, last);
     return;
   }
   const auto inside = [&](double x) { return x >= min && x <= max; };
+  const auto onward = [&](double a, double b) { return ascending ? b >= a : b <= a; };
   const auto reaches = [&](double a, double b) {
     const double lo = a < b ? a : b, hi = a < b ? b : a;
     return hi > min && lo < max;
@@ -96,37 +101,44 @@ void ForEachStretchInView(Source& data, int first, int last, double min, double 
   bool fromPrevious = false;  // the segment from the previous point reaches in
   for (int i = first; i <= last; ++i) {
     const double next = i < last ? data.GetX(i + 1) : 0;
-    const bool toNext = i < last && reaches(x, next);
-    const bool counts = inside(x) || fromPrevious || toNext;
-    if (counts && start < 0) start = i;
-    if (!counts && start >= 0) {
+    const bool joined = i < last && onward(x, next);
+    const bool toNext = joined && reaches(x, next);
+    if (inside(x) || fromPrevious || toNext) {
+      if (start < 0) start = i;
+    } else if (start >= 0) {
       run(start, i - 1);
+      start = -1;
+    }
+    if (!joined && start >= 0) {
+      run(start, i);
       start = -1;
     }
     fromPrevious = toNext;
     x = next;
   }
-  if (start >= 0) run(start, last);
 }
 
 // Calls visit(i) for each point ForEachStretchInView finds.
 template <class Source, class Visit>
-void ForEachPointInView(Source& data, int first, int last, double min, double max, TiXOrder order, Visit&& visit) {
-  ForEachStretchInView(data, first, last, min, max, order, [&](int a, int b) {
+void ForEachPointInView(Source& data, int first, int last, double min, double max, TiXOrder order, bool ascending,
+                        Visit&& visit) {
+  ForEachStretchInView(data, first, last, min, max, order, ascending, [&](int a, int b) {
     for (int i = a; i <= b; ++i) visit(i);
   });
 }
 
 // FindIndex(X) of a strip-chart channel whose X values do not run one way
 // (XOrderOf gives ixoUnsorted; sorted data take the binary search): the
-// newest point i >= 1 whose segment from point i - 1 holds x, ends included.
-// Those are the newest data that cover x, read against predecessor i - 1 as
-// for ascending data. -1 when no segment holds x.
+// newest point i >= 1 whose segment from point i - 1 holds x, ends included,
+// among the segments that run the channel's way (no line joins a point that
+// went back to the one before it). Those are the newest data that cover x,
+// read against predecessor i - 1 as for ascending data. -1 when no segment
+// holds x.
 template <class Source>
-int FindXIndexUnsorted(Source& data, double x) {
+int FindXIndexUnsorted(Source& data, double x, bool ascending) {
   for (int i = data.Count() - 1; i >= 1; --i) {
     const double a = data.GetX(i - 1), b = data.GetX(i);
-    if ((a <= x && x <= b) || (b <= x && x <= a)) return i;
+    if (ascending ? (a <= x && x <= b) : (b <= x && x <= a)) return i;
   }
   return -1;
 }

@@ -118,11 +118,12 @@ struct TChart : TTestChannelChart {
     return ink;
   }
   // The pixels of the points in view, short of the x axis's maximum. The
-  // newest point ends the trace, whose last pixel is left out as any line's.
+  // last point of a run ends a line, whose last pixel is left out as any
+  // line's.
   std::vector<std::pair<int, int>> PointsInView() {
     std::vector<std::pair<int, int>> points;
     for (int i = 0; i < ch->Count() - 1; ++i)
-      if (ch->GetX(i) >= x->min && ch->GetX(i) < x->min + x->span)
+      if (ch->GetX(i) >= x->min && ch->GetX(i) < x->min + x->span && ch->GetX(i + 1) > ch->GetX(i))
         points.push_back({x->TLinearScale::ValueToPixel(ch->GetX(i)), y->TLinearScale::ValueToPixel(ch->GetY(i))});
     return points;
   }
@@ -154,23 +155,27 @@ TEST_P(TwoRuns, EveryPointOfBothRunsInViewIsDrawn) {
       int missing = 0;
       for (const auto& p : c.PointsInView()) missing += ink.count(p) == 0;
       EXPECT_EQ(missing, 0);
+      // The runs lie at y 10..39 and 60..89: no line back joins them.
+      for (const auto& [px, py] : ink) EXPECT_FALSE(py > 100 - 58 && py < 100 - 41) << px << "," << py;
     }
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(DataStyles, TwoRuns, ::testing::Values(ipdsStandard, ipdsCompact, ipdsFullFeature));
 
-// The same sorted points, once as they are and once behind a Null point
-// further right, which makes the list unsorted without adding a line: the
-// search and the walk over every point must draw the same pixels, and only
-// the sorted list gets the narrow range.
+// The same sorted points, once as they are and once behind two Null points
+// further right (they set the direction), which make the list unsorted
+// without adding a line: the search and the walk over every point must draw
+// the same pixels, and only the sorted list gets the narrow range.
 TEST(XGoesBack, WalkingEveryPointDrawsWhatTheSearchDraws) {
   for (TiPlotDataStyle style : {ipdsStandard, ipdsFullFeature}) {
     for (int perUnit : {1, 3, 40}) {
       SCOPED_TRACE(testing::Message() << "style " << int(style) << ", points per unit " << perUnit);
       TChart sorted(style), unsorted(style);
       unsorted.ch->AddXY(500, 50);
+      unsorted.ch->AddXY(501, 50);
       unsorted.ch->SetNull(0, true);
+      unsorted.ch->SetNull(1, true);
       for (int i = 0; i < 400 * perUnit; ++i)
         for (TChart* c : {&sorted, &unsorted}) c->ch->AddXY(static_cast<double>(i) / perUnit, FirstRun(i));
       for (TChart* c : {&sorted, &unsorted}) {
@@ -209,12 +214,12 @@ TEST(XGoesBack, TheOtherStylesDrawBothRuns) {
 
 TEST(XGoesBack, FindingAnXAmongUnsortedPointsTakesTheNewestSegmentThatHoldsIt) {
   auto list = ListOf<TiPlotDataNullList>({0, 10, 20, 0, 10, 5});
-  EXPECT_EQ(FindXIndexUnsorted(*list, 15), 3) << "the line back from 20 to 0 is the newest over 15";
-  EXPECT_EQ(FindXIndexUnsorted(*ListOf<TiPlotDataNullList>({0, 10, 20, 30, 25}), 15), 2);
-  EXPECT_EQ(FindXIndexUnsorted(*list, 7), 5) << "10 -> 5 is the newest segment over 7";
-  EXPECT_EQ(FindXIndexUnsorted(*list, 10), 5);
-  EXPECT_EQ(FindXIndexUnsorted(*list, 25), -1);
-  EXPECT_EQ(FindXIndexUnsorted(*ListOf<TiPlotDataNullList>({3}), 3), -1);
+  EXPECT_EQ(FindXIndexUnsorted(*list, 15, true), 2);
+  EXPECT_EQ(FindXIndexUnsorted(*list, 7, true), 4) << "no line joins a point that went back";
+  EXPECT_EQ(FindXIndexUnsorted(*list, 10, true), 4);
+  EXPECT_EQ(FindXIndexUnsorted(*list, 25, true), -1);
+  EXPECT_EQ(FindXIndexUnsorted(*list, 7, false), 5) << "falling data: 10 -> 5 runs its way";
+  EXPECT_EQ(FindXIndexUnsorted(*ListOf<TiPlotDataNullList>({3}), 3, true), -1);
 }
 
 }  // namespace

@@ -88,10 +88,12 @@ TEST_F(ZoomToFit, AfterXWentBackBothRunsCount) {
   for (int i = 0; i < 50; ++i) c->AddXY(i, 500);
   x->SetMinSpan(20.5, 50);
   y->ZoomToFit();
-  // The second run, the first one's points 20 .. 71, and the line back from
-  // the first run's end, whose far point counts as an edge neighbour does.
-  EXPECT_EQ(y->Min(), 500);
-  EXPECT_EQ(y->Span(), 1199 - 500);
+  EXPECT_EQ(y->Min(), 500) << "the second run";
+  EXPECT_EQ(y->Span(), 1071 - 500) << "the first run's points 20 .. 71";
+  x->SetMinSpan(100.5, 50);  // only the first run's points 100 .. 151
+  y->ZoomToFit();
+  EXPECT_EQ(y->Min(), 1100);
+  EXPECT_EQ(y->Span(), 51);
   x->ZoomToFit();
   EXPECT_EQ(x->Min(), 0);
   EXPECT_EQ(x->Span(), 199);
