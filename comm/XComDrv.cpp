@@ -231,6 +231,30 @@ void TCustomComm::ApplyDeviceControl() {
   if (!device_->SetState(b)) RaiseDeviceError(sUnableToUpdateDCB, ecDeviceControl);
 }
 
+void TCustomComm::SettingChanged(TSettingGroup group) {
+  if (!holdApply_ && IsDeviceOpen()) Apply(group);
+}
+
+void TCustomComm::AssignSettings(TObjectRef target, TObjectRef source, TSettingGroup group) {
+  holdApply_ = true;
+  try {
+    AssignProperties(target, source);
+  } catch (...) {
+    holdApply_ = false;
+    throw;
+  }
+  holdApply_ = false;
+  if (IsDeviceOpen()) Apply(group);
+}
+
+void TCustomComm::Apply(TSettingGroup group) {
+  switch (group) {
+    case sgDeviceControl: return ApplyDeviceControl();
+    case sgBuffers: return ApplyBuffers();
+    case sgTimeouts: return ApplyTimeouts();
+  }
+}
+
 void TCustomComm::ApplyBuffers() {
   if (!device_->Purge() || !device_->SetupQueues(buffers_.inputSize_, buffers_.outputSize_))
     RaiseDeviceError(sUnableToUpdateBuffers, ecBuffers);

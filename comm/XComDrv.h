@@ -106,6 +106,12 @@ class TCustomComm {
   std::function<void(TCustomComm* sender)> OnRead;
   std::function<void(TCustomComm* sender)> OnSend;
 
+  // For the settings objects: a setting changed, and goes to an open device at
+  // once; during AssignSettings, once at its end.
+  enum TSettingGroup : uint8_t { sgDeviceControl, sgBuffers, sgTimeouts };
+  void SettingChanged(TSettingGroup group);
+  void AssignSettings(TObjectRef target, TObjectRef source, TSettingGroup group);
+
  protected:
   virtual void DoCommEvent(TDeviceEvents events);
   virtual void DoData(uint32_t count);
@@ -116,6 +122,7 @@ class TCustomComm {
   void ApplyTimeouts();
 
   platform::TSerialDevice& Device() { return *device_; }
+  const TCommEventThread* EventThread() const { return thread_.get(); }
 
  private:
   friend class TCommDataControl;
@@ -133,10 +140,12 @@ class TCustomComm {
     if (IsDeviceOpen()) ApplyDeviceControl();
   }
   void StopThread();
+  void Apply(TSettingGroup group);
   [[noreturn]] void RaiseLineError(const char* message, int32_t code);
   void RunLocked(TCommLock lock, const std::function<void(TCustomComm*)>& handler);
 
   std::unique_ptr<platform::TSerialDevice> device_;
+  bool holdApply_ = false;  // an AssignSettings is copying
   std::unique_ptr<TCommEventThread> thread_;
   std::string deviceName_ = "COM2";
   TCommDataControl dataControl_{*this};

@@ -2,17 +2,21 @@
 // limits, the special characters, and the device time-out record. Each belongs
 // to one TCustomComm. While the device is closed they read and write their
 // stored values; while it is open a write is applied to the device at once and
-// most reads ask the device.
+// most reads ask the device. Each publishes its settings; Assign copies them
+// all through the reflection mechanism and applies them to an open device
+// once.
 #pragma once
 #include <cstdint>
 
 #include "comm/XComTypes.h"
+#include "components/iReflection.h"
 
 class TCustomComm;
 
 class TCommDataControl {
  public:
   explicit TCommDataControl(TCustomComm& owner) : owner_(owner) {}
+  static const TClassInfo& StaticClass();
   TDataBits DataBits() const;  // db8
   void SetDataBits(TDataBits v);
   TParity Parity() const;  // paNone
@@ -33,6 +37,7 @@ class TCommDataControl {
 class TCommBuffers {
  public:
   explicit TCommBuffers(TCustomComm& owner) : owner_(owner) {}
+  static const TClassInfo& StaticClass();
   uint16_t InputSize() const;  // 2048, clamped to 128 ... QueueSizeLimit()
   void SetInputSize(uint16_t v);
   uint16_t OutputSize() const;  // 2048, clamped likewise
@@ -53,6 +58,7 @@ class TCommBuffers {
 class TCommEventChars {
  public:
   explicit TCommEventChars(TCustomComm& owner) : owner_(owner) {}
+  static const TClassInfo& StaticClass();
   char XonChar() const;  // 17
   void SetXonChar(char v);
   char XoffChar() const;  // 19
@@ -67,7 +73,6 @@ class TCommEventChars {
 
  private:
   friend class TCustomComm;
-  void Set(char& field, char v);
   TCustomComm& owner_;
   char xonChar_ = 17, xoffChar_ = 19, eofChar_ = 0, errorChar_ = 0, eventChar_ = 10;
 };
@@ -75,6 +80,7 @@ class TCommEventChars {
 class TCommTimeoutsEx {
  public:
   explicit TCommTimeoutsEx(TCustomComm& owner) : owner_(owner) {}
+  static const TClassInfo& StaticClass();
   uint32_t ReadInterval() const;  // 1
   void SetReadInterval(uint32_t v);
   uint32_t ReadMultiplier() const;  // 0
@@ -89,7 +95,6 @@ class TCommTimeoutsEx {
 
  private:
   friend class TCustomComm;
-  void Set(uint32_t& field, uint32_t v);
   TCustomComm& owner_;
   uint32_t readInterval_ = 1, readMultiplier_ = 0, readConstant_ = 1, writeMultiplier_ = 0, writeConstant_ = 1;
 };

@@ -27,6 +27,8 @@ class TCommEventThread {
   TCommEventThread& operator=(const TCommEventThread&) = delete;
 
   bool Finished() const { return finished_; }
+  // A synchronized dispatch waits for the GUI thread.
+  bool DispatchWaiting() const { return synchronizer_.Waiting() > 0; }
   // What a handler raised; it ended the thread.
   std::exception_ptr FatalException() const { return fatal_; }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "platform/StoreChanged.h"
+
 enum TBaudRate : uint8_t {
   br110, br300, br600, br1200, br2400, br4800, br9600, br14400, br19200, br38400,
   br56000, br57600, br115200, br128000, br256000, brCustom
@@ -69,11 +71,3 @@ inline constexpr const char* StopBitsNames[] = {"1", "1.5", "2"};
 inline constexpr const char* ModemResultNames[] = {"OK",    "CONNECT",     "RING", "NO CARRIER",
                                                    "ERROR", "NO DIALTONE", "BUSY", "NO ANSWER"};
 
-// The one compare-and-store of every setter: stores and says so only when the
-// value differs.
-template <class T>
-bool StoreChanged(T& field, const T& value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}

@@ -23,6 +23,7 @@
 #include "components/iReflection.h"
 #include "components/iRepaintRequests.h"
 #include "platform/Control.h"
+#include "platform/StoreChanged.h"
 
 enum TiBevelStyle : uint8_t { ibsNone, ibsRaised, ibsLowered };
 
@@ -100,15 +101,13 @@ class TiComponent : public TCustomControl, public TPersistent {
   // Compare, store, request: true when the value changed.
   template <class V, class W>
   bool SetAndInvalidate(V& field, const W& value) {
-    if (field == value) return false;
-    field = value;
+    if (!StoreChanged(field, value)) return false;
     InvalidateChange();
     return true;
   }
   template <class V, class W>
   bool SetAndBackGroundChange(V& field, const W& value) {
-    if (field == value) return false;
-    field = value;
+    if (!StoreChanged(field, value)) return false;
     BackGroundChange();
     return true;
   }

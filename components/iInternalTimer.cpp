@@ -11,6 +11,8 @@ TiInternalTimer::~TiInternalTimer() { Stop(); }
 
 bool TiInternalTimer::Running() const { return timer_->Enabled(); }
 
+int TiInternalTimer::IntervalMs() const { return timer_->Interval(); }
+
 void TiInternalTimer::Start(int firstMs, int intervalMs) {
   if (Running()) return;
   interval_ = intervalMs;

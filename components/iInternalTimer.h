@@ -22,6 +22,7 @@ class TiInternalTimer {
   void Start(int firstMs, int intervalMs);
   void Stop();
   bool Running() const;
+  int IntervalMs() const;  // of the wait now armed: the first delay, then the repeat
 
   std::function<void()> OnTick;
 

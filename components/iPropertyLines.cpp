@@ -1,23 +1,14 @@
 #include "components/iPropertyLines.h"
 
-#include <charconv>
-#include <cmath>
 #include <string_view>
 
+#include "components/iValueText.h"
 #include "platform/Locale.h"
 
 namespace {
 
-// Blanks and control characters around a key or a value do not count.
-std::string_view Trim(std::string_view s) {
-  size_t b = 0, e = s.size();
-  while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-  return s.substr(b, e - b);
-}
-
 std::string PathOf(const std::string& prefix, const std::string& name) {
-  return Trim(prefix).empty() ? name : prefix + "." + name;
+  return TrimText(prefix).empty() ? name : prefix + "." + name;
 }
 
 bool Excluded(const std::string& path, const TStringList& exclusions) {
@@ -45,50 +36,17 @@ std::string OnOneLine(std::string s) {
 }  // namespace
 
 std::string FloatToStr(double value) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
-  char buffer[64];
-  const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-  std::string text;
-  for (const char* p = buffer; p < r.ptr; ++p) {
-    if (*p == 'e') {
-      // "1e+20" as "1E20", "1.5e-07" as "1.5E-7".
-      text += 'E';
-      ++p;
-      if (*p == '-') text += '-';
-      if (*p == '-' || *p == '+') ++p;
-      while (p + 1 < r.ptr && *p == '0') ++p;
-      text.append(p, static_cast<size_t>(r.ptr - p));
-      break;
-    }
-    text += *p == '.' ? platform::FormatSettings().DecimalSeparator : *p;
-  }
-  return text;
+  return FloatToText(value, platform::FormatSettings().DecimalSeparator, 15);
 }
 
 double PropertyTextToFloat(const std::string& text) {
-  const std::string_view t = Trim(text);
-  if (SameText(t, "NAN")) return std::nan("");
-  if (SameText(t, "INF")) return HUGE_VAL;
-  if (SameText(t, "-INF")) return -HUGE_VAL;
-  // The file may come from a machine with the other separator.
-  std::string value(t);
+  // The file may come from a machine with the other separator: the first
+  // separator of either kind is the decimal one.
+  std::string value(TrimText(text));
   const char sep = platform::FormatSettings().DecimalSeparator;
   const char other = sep == ',' ? '.' : ',';
   if (const size_t at = value.find(other); at != std::string::npos) value[at] = sep;
-  return platform::StrToFloat(value);
-}
-
-int64_t StrToInt64(const std::string& text) {
-  const std::string_view t = Trim(text);
-  const char* first = t.data();
-  const char* last = t.data() + t.size();
-  if (first != last && *first == '+') ++first;
-  int64_t value = 0;
-  const auto r = std::from_chars(first, last, value);
-  if (t.empty() || r.ec != std::errc() || r.ptr != last)
-    throw EConvertError("'" + std::string(t) + "' is not a valid integer value");
-  return value;
+  return TextToFloat(value, sep);
 }
 
 std::string PropertyValueText(TObjectRef object, const TPropInfo& p) {
@@ -105,7 +63,7 @@ void SetPropertyValueText(TObjectRef object, const TPropInfo& p, const std::stri
     case pkFloat: p.SetFloat(object.Object, PropertyTextToFloat(text)); break;
     case pkString: p.SetString(object.Object, text); break;
     case pkObject: break;
-    default: p.SetOrdinal(object.Object, StrToInt64(text)); break;
+    default: p.SetOrdinal(object.Object, TextToInteger(text)); break;
   }
 }
 
@@ -130,8 +88,8 @@ bool ExtractPropertyValue(const std::string& path, TStringList& lines, std::stri
   for (auto it = lines.begin(); it != lines.end(); ++it) {
     const std::string_view line = *it;
     const size_t eq = line.find('=');
-    if (eq == std::string_view::npos || !SameText(Trim(line.substr(0, eq)), path)) continue;
-    value = std::string(Trim(line.substr(eq + 1)));
+    if (eq == std::string_view::npos || !SameText(TrimText(line.substr(0, eq)), path)) continue;
+    value = std::string(TrimText(line.substr(eq + 1)));
     lines.erase(it);
     return true;
   }
@@ -170,7 +128,7 @@ TPropertyText SplitPropertyText(const std::string& text) {
     std::string_view line(text.data() + start, end - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     start = end + 1;
-    if (Trim(line).empty()) continue;
+    if (TrimText(line).empty()) continue;
     if (line.size() > kMaxPropertyLine) {
       result.Error = "Line " + std::to_string(number) + " is longer than 255 characters";
       break;
@@ -192,7 +150,7 @@ std::string JoinPropertyLines(const TStringList& lines) {
 
 std::string UnusedPropertyLine(TObjectRef object, const TStringList& lines, const std::string& ignoredKey) {
   for (const std::string& line : lines) {
-    const std::string key(Trim(std::string_view(line).substr(0, line.find('='))));
+    const std::string key(TrimText(std::string_view(line).substr(0, line.find('='))));
     if (SameText(key, ignoredKey)) continue;
     bool known = false;
     WithProperty(object, key, false, [&](TObjectRef, const TPropInfo& p) { known = p.Kind != pkObject && p.Writable(); });

@@ -49,9 +49,6 @@ std::string FloatToStr(double value);
 // Reads a float written with either "." or "," (the first one is taken as the
 // decimal separator), as the files allow. Raises EConvertError.
 double PropertyTextToFloat(const std::string& text);
-// A decimal integer with an optional sign, blanks around it allowed. Raises
-// EConvertError "'text' is not a valid integer value".
-int64_t StrToInt64(const std::string& text);
 
 // A property file's text split into its lines. Blank lines are dropped. The
 // text is good up to the first line that is too long, has no "=", or is cut

@@ -71,6 +71,11 @@ void TSynchronizer::ServeUntil(const std::function<bool()>& done) {
   }
 }
 
+int TSynchronizer::Waiting() const {
+  std::lock_guard guard(state_->lock);
+  return static_cast<int>(state_->pending.size());
+}
+
 void TSynchronizer::Wake() {
   std::lock_guard guard(state_->lock);
   state_->changed.notify_all();

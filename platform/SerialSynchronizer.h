@@ -27,6 +27,9 @@ class TSynchronizer {
   void ServeUntil(const std::function<bool()>& done);
   void Wake();
 
+  // Calls handed over and not yet served.
+  int Waiting() const;
+
  private:
   struct TState;
   std::shared_ptr<TState> state_;

@@ -3,6 +3,6 @@
 sm_library(platform_gfx
   SOURCES SystemColors.cpp Canvas.cpp CanvasText.cpp PainterCanvas.cpp LineRaster.cpp Bitmap.cpp BmpFile.cpp
           PngEncoder.cpp JpegEncoder.cpp Metafile.cpp EmfWriter.cpp Control.cpp
-  DEPS platform_core Qt6::Gui Qt6::Widgets
+  DEPS platform_ui Qt6::Gui Qt6::Widgets
   PRIVATE_DEPS PNG::PNG JPEG::JPEG ZLIB::ZLIB)
 target_link_libraries(platform INTERFACE platform_gfx)

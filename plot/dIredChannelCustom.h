@@ -280,7 +280,7 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // Replaces the list (a new data style); the attributes and ring size are
   // copied over.
   void ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> list);
-  // Logging of Part files: the flush writes the pending points.
+  // The channel log: a flush writes the points waiting for it.
   virtual void FlushLog() { LogPendingCount_ = 0; }
   virtual void StopLogging();
   void SetLoggingActive(bool value) {

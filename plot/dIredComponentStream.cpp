@@ -1,6 +1,6 @@
 // The plot's published properties and its stored description: the
-// properties, "DataViewZHorz" and "DataViewZVert", then one collection per
-// manager in a fixed order.
+// properties (the data view's lanes "DataViewZHorz" and "DataViewZVert"
+// last), then one collection per manager in a fixed order.
 #include "components/iFont.h"
 #include "platform/Exception.h"
 #include "plot/dIredComponent.h"
@@ -68,7 +68,10 @@ TClassInfo BuildClass() {
       .Color("BackGroundGradientStopColor", &P::BackGroundGradientStopColor, &P::SetBackGroundGradientStopColor)
       .Enum("DataFileColumnSeparator", &P::DataFileColumnSeparator, &P::SetDataFileColumnSeparator,
             {"ipdfcsTab", "ipdfcsComma"})
-      .Enum("DataFileFormat", &P::DataFileFormat, &P::SetDataFileFormat, {"ipdffText", "ipdffCompactInterval"});
+      .Enum("DataFileFormat", &P::DataFileFormat, &P::SetDataFileFormat, {"ipdffText", "ipdffCompactInterval"})
+      // The data view's lanes, last: they are set on the layout entries.
+      .Integer("DataViewZHorz", &P::DataViewZHorz, &P::SetDataViewZHorz)
+      .Integer("DataViewZVert", &P::DataViewZVert, &P::SetDataViewZVert);
   return b.Build();
 }
 
@@ -106,8 +109,6 @@ const TClassInfo& TiPlotComponent::StaticClass() {
 std::string TiPlotComponent::WriteDescription() const {
   TiPlotStreamWriter writer;
   writer.WriteProperties(Reflect(*this));
-  writer.WriteProperty("DataViewZHorz", std::to_string(DataViewZHorz()));
-  writer.WriteProperty("DataViewZVert", std::to_string(DataViewZVert()));
   for (auto [name, manager] : Managers(*Master_)) {
     writer.WriteName(name);
     manager->WriteToStream(writer);
@@ -141,8 +142,7 @@ void TiPlotComponent::ReadDescription(const std::string& text) {
   EndUpdate();
 }
 
-// Plain property lines go to the plot (the two lane numbers to the layout
-// entries); collections to the manager of that name; unknown ones are
+// Plain property lines go to the plot; collections to the manager of that name; unknown ones are
 // skipped.
 void TiPlotComponent::ReadExtraAndManagers(TiPlotStreamReader& reader) {
   std::vector<std::pair<std::string, std::string>> properties;
@@ -166,12 +166,7 @@ void TiPlotComponent::ReadExtraAndManagers(TiPlotStreamReader& reader) {
     }
     std::string name, value;
     reader.ReadProperty(name, value);
-    if (SameText(name, "DataViewZHorz"))
-      SetDataViewZHorz(std::stoi(value));
-    else if (SameText(name, "DataViewZVert"))
-      SetDataViewZVert(std::stoi(value));
-    else
-      properties.emplace_back(name, value);
+    properties.emplace_back(name, value);
   }
   // Title views and the like need the objects, so plain properties go last.
   for (const auto& property : properties) {

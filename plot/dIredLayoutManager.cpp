@@ -93,12 +93,12 @@ bool TiPlotLayoutManager::IsEntry(const TiPlotObject* object) const {
 // ---- switches --------------------------------------------------------------
 
 void TiPlotLayoutManager::SetEnabled(bool value) {
-  if (!AssignChanged(Enabled_, value)) return;
+  if (!StoreChanged(Enabled_, value)) return;
   if (Enabled_) Rebuild();
 }
 
 void TiPlotLayoutManager::SetXYAxesReverse(bool value) {
-  if (!AssignChanged(XYAxesReverse_, value)) return;
+  if (!StoreChanged(XYAxesReverse_, value)) return;
   std::vector<TiPlotLayoutObject*> axes;
   for (TiPlotObject* object : Items_)
     if (auto* axis = dynamic_cast<TiPlotAxis*>(object)) axes.push_back(axis);

@@ -69,7 +69,7 @@ void TiPlotObject::SetName(const std::string& value) {
 void TiPlotObject::SetVisible(bool value) { SetProperty(Visible_, value); }
 
 void TiPlotObject::SetEnabled(bool value) {
-  if (!AssignChanged(Enabled_, value)) return;
+  if (!StoreChanged(Enabled_, value)) return;
   if (!value) {
     MouseDownActive_ = false;
     SetFocused(false);
@@ -78,7 +78,7 @@ void TiPlotObject::SetEnabled(bool value) {
 }
 
 void TiPlotObject::SetFocused(bool value) {
-  if (!AssignChanged(Focused_, value)) return;
+  if (!StoreChanged(Focused_, value)) return;
   if (OnRepaintNow) OnRepaintNow(this);
   if (!value) {
     DoLostFocus();
@@ -229,7 +229,7 @@ void TiPlotLayoutObject::SetStartPercent(double value) {
       value = 95;
     }
   }
-  const bool changed = AssignChanged(StopPercent_, stop) | AssignChanged(StartPercent_, value);
+  const bool changed = StoreChanged(StopPercent_, stop) | StoreChanged(StartPercent_, value);
   if (changed) DoChange();
 }
 
@@ -243,7 +243,7 @@ void TiPlotLayoutObject::SetStopPercent(double value) {
       value = 5;
     }
   }
-  const bool changed = AssignChanged(StartPercent_, start) | AssignChanged(StopPercent_, value);
+  const bool changed = StoreChanged(StartPercent_, start) | StoreChanged(StopPercent_, value);
   if (changed) DoChange();
 }
 
@@ -286,7 +286,7 @@ const TClassInfo& TiPlotButton::StaticClass() {
 }
 
 void TiPlotButton::SetDown(bool value) {
-  if (!AssignChanged(Down_, value)) return;
+  if (!StoreChanged(Down_, value)) return;
   Fire(OnInvalidate);
   Fire(OnDownChange);
 }

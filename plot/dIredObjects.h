@@ -158,15 +158,15 @@ class TiPlotObject : public TiPersistent {
   // The guarded setters: store only a changed value, then notify.
   template <class T, class V>
   void SetProperty(T& field, const V& value) {
-    if (AssignChanged(field, value)) DoChange();
+    if (StoreChanged(field, value)) DoChange();
   }
   template <class T, class V>
   void SetLayoutProperty(T& field, const V& value) {
-    if (AssignChanged(field, value)) DoLayoutChange();
+    if (StoreChanged(field, value)) DoLayoutChange();
   }
   template <class T, class V, class F>
   void SetPropertyThen(T& field, const V& value, F&& change) {
-    if (AssignChanged(field, value)) change();
+    if (StoreChanged(field, value)) change();
   }
   void SetHitObject(TiPlotObject* object) { HitObject_ = object; }
   // PrepareDraw of a class that can be not ready (a channel without axes).

@@ -152,13 +152,13 @@ void TiPlotToolBar::ReleaseGroup(const TiPlotToolBarButton& clicked) {
 void TiPlotToolBar::SetZoomInOutFactor(double value) { SetProperty(ZoomInOutFactor_, SaneZoomFactor(value)); }
 
 void TiPlotToolBar::SetFlatButtons(bool value) {
-  if (!AssignChanged(FlatButtons_, value)) return;
+  if (!StoreChanged(FlatButtons_, value)) return;
   for (auto& b : Buttons_) b->SetFlat(value);
   DoChange();
 }
 
 void TiPlotToolBar::SetSmallButtons(bool value) {
-  if (!AssignChanged(SmallButtons_, value)) return;
+  if (!StoreChanged(SmallButtons_, value)) return;
   for (auto& b : Buttons_) b->SetSmallGlyph(value);
   Images_.SetSize(value ? 16 : 24);
   DoChange();

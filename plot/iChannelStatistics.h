@@ -1,19 +1,15 @@
 // The running statistics of a channel: extremes, count and means of every
-// point added since the last reset. The sums are kept in 80-bit extended
-// precision so that a long run of large values plus small changes still has
-// an exact mean in double precision.
+// point added since the last reset.
+//
+// The sums are compensated (Neumaier): a long run of large values plus small
+// changes keeps a mean within a few units in the last place of the exact one,
+// in plain doubles, on any compiler and target.
 //
 // Extremes start at 1e300 (minima) and -1e300 (maxima); axes ignore extents
 // left at those values.
-//
-// Points wait in a small batch and join the figures sixteen at a time; every
-// figure read counts the waiting ones, exactly as if each had joined on its
-// own, in order.
 #pragma once
-#include <cfloat>
+#include <cmath>
 #include <cstdint>
-
-static_assert(LDBL_MANT_DIG >= 64, "the running sums need extended precision");
 
 class TiPlotChannelStatistics {
  public:
@@ -22,58 +18,43 @@ class TiPlotChannelStatistics {
 
   void Reset() { *this = TiPlotChannelStatistics(); }
   void Add(double X, double Y) {
-    PendingX_[Pending_] = X;
-    PendingY_[Pending_] = Y;
-    if (++Pending_ == kPending) Fold();
+    X_.Join(X);
+    Y_.Join(Y);
+    ++Count_;
   }
 
   // Wider than the list's 32-bit count: a ring buffer keeps counting the
   // points it has dropped, and that total can pass 2^31 on a long run.
-  int64_t Count() const { return Folded_ + Pending_; }
-  double XMin() const { return WithPending(X_, PendingX_).Min; }
-  double XMax() const { return WithPending(X_, PendingX_).Max; }
-  double YMin() const { return WithPending(Y_, PendingY_).Min; }
-  double YMax() const { return WithPending(Y_, PendingY_).Max; }
-  // Sum / count rounded to double, 0 without points. Worked out when read:
-  // an extended division per point would cost more than the rest of Add.
-  double XMean() const { return Mean(WithPending(X_, PendingX_).Sum); }
-  double YMean() const { return Mean(WithPending(Y_, PendingY_).Sum); }
+  int64_t Count() const { return Count_; }
+  double XMin() const { return X_.Min; }
+  double XMax() const { return X_.Max; }
+  double YMin() const { return Y_.Min; }
+  double YMax() const { return Y_.Max; }
+  // Sum / count, 0 without points.
+  double XMean() const { return Mean(X_); }
+  double YMean() const { return Mean(Y_); }
 
  private:
-  static constexpr int kPending = 16;
-
   // One dimension's figures. A value joins as: a larger one is the new
-  // maximum; one not at least the minimum (so NaN too) is the new minimum;
-  // it is added to the extended sum.
+  // maximum; one not at least the minimum (so NaN too) is the new minimum.
   struct TFigures {
     double Min = NoMin, Max = NoMax;
-    long double Sum = 0;
-    void JoinExtremes(double v) {
+    double Sum = 0, Compensation = 0;  // the sum is Sum + Compensation
+    void Join(double v) {
       if (v > Max) Max = v;
       if (!(v >= Min)) Min = v;
+      const double t = Sum + v;
+      // What the addition rounded away, from the smaller addend; nothing to
+      // keep once the sum is not finite (it stays NaN or infinite).
+      if (std::isfinite(t)) Compensation += std::fabs(Sum) >= std::fabs(v) ? (Sum - t) + v : (v - t) + Sum;
+      Sum = t;
     }
-    void Join(double v) {
-      JoinExtremes(v);
-      Sum += v;
-    }
-    void JoinBatch(const double (&v)[kPending]);
   };
 
-  // The figures as if the waiting points had joined one by one.
-  TFigures WithPending(TFigures f, const double (&pending)[kPending]) const {
-    for (int i = 0; i < Pending_; ++i) f.Join(pending[i]);
-    return f;
-  }
-  double Mean(long double sum) const { return Count() ? static_cast<double>(sum / Count()) : 0.0; }
-  void Fold() {
-    X_.JoinBatch(PendingX_);
-    Y_.JoinBatch(PendingY_);
-    Folded_ += kPending;
-    Pending_ = 0;
+  double Mean(const TFigures& f) const {
+    return Count_ ? (f.Sum + f.Compensation) / static_cast<double>(Count_) : 0.0;
   }
 
-  int64_t Folded_ = 0;  // points joined to the figures; Pending_ more wait
+  int64_t Count_ = 0;
   TFigures X_, Y_;
-  int Pending_ = 0;
-  double PendingX_[kPending] = {}, PendingY_[kPending] = {};
 };

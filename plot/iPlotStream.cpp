@@ -1,17 +1,13 @@
 #include "plot/iPlotStream.h"
 
-#include <charconv>
 #include <cstdio>
 
+#include "components/iValueText.h"
 #include "platform/Exception.h"
 
 namespace {
 
-std::string Trim(const std::string& s) {
-  const size_t first = s.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
-}
+std::string Trim(const std::string& s) { return std::string(TrimText(s)); }
 
 std::string Quote(const std::string& s) {
   std::string out = "\"";
@@ -73,27 +69,10 @@ std::string Unquote(const std::string& text) {
   return out;
 }
 
-std::string FloatText(double v) {
-  char buf[64];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  return std::string(buf, end);
-}
-
-double ParseFloat(const std::string& text) {
-  double v = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size())
-    throw EConvertError("'" + text + "' is not a valid floating point value");
-  return v;
-}
-
-int64_t ParseInteger(const std::string& text) {
-  int64_t v = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size() || text.empty())
-    throw EConvertError("'" + text + "' is not a valid integer value");
-  return v;
-}
+// The stored description is independent of the locale and exact.
+std::string FloatText(double v) { return FloatToText(v, '.', 0); }
+double ParseFloat(const std::string& text) { return TextToFloat(text, '.'); }
+int64_t ParseInteger(const std::string& text) { return TextToInteger(text); }
 
 int64_t ParseEnum(const TPropInfo& p, const std::string& text) {
   for (size_t i = 0; i < p.ValueNames.size(); ++i)

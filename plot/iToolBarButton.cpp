@@ -77,7 +77,7 @@ void TiPlotToolBarButton::SetSmallGlyph(bool small) {
 }
 
 void TiPlotToolBarButton::SetHot(bool value) {
-  if (Separator_ || !AssignChanged(Hot_, value)) return;
+  if (Separator_ || !StoreChanged(Hot_, value)) return;
   if (Flat_) ToolBar_.ButtonChanged();
 }
 

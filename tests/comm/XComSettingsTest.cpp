@@ -184,6 +184,28 @@ TEST_F(OpenSettings, WritesWhileOpenAreAppliedAtOnce) {
   EXPECT_EQ(comm.Timeouts().ReadConstant(), 250u);
 }
 
+// Assign copies every published setting and applies the whole group to the
+// open line once, never a half-copied one.
+TEST_F(OpenSettings, AssignWhileOpenReachesTheLine) {
+  comm.OpenDevice();
+  TXComm source;
+  source.DataControl().SetStopBits(sb2);
+  source.EventChars().SetXonChar(0x12);
+  source.EventChars().SetXoffChar(0x14);
+  comm.SetDataControl(source.DataControl());
+  comm.SetEventChars(source.EventChars());
+  EXPECT_TRUE(Line().c_cflag & CSTOPB);
+  EXPECT_EQ(Line().c_cc[VSTART], 0x12);
+  EXPECT_EQ(Line().c_cc[VSTOP], 0x14);
+  source.Timeouts().SetReadInterval(UINT32_MAX);  // the full 32 bits survive the copy
+  comm.SetTimeouts(source.Timeouts());
+  EXPECT_EQ(comm.Timeouts().ReadInterval(), UINT32_MAX);
+  for (const char* name : {"DataBits", "Parity", "StopBits"}) EXPECT_TRUE(TCommDataControl::StaticClass().Find(name));
+  EXPECT_EQ(TCommBuffers::StaticClass().Properties().size(), 4u);
+  EXPECT_EQ(TCommEventChars::StaticClass().Properties().size(), 5u);
+  EXPECT_EQ(TCommTimeoutsEx::StaticClass().Properties().size(), 5u);
+}
+
 TEST_F(OpenSettings, FramingTheLineCannotTakeIsRefusedWithCode3) {
   comm.OpenDevice();
   for (auto apply : {+[](TXComm& c) { c.DataControl().SetDataBits(db4); },

@@ -312,6 +312,25 @@ TEST(PlotFrame, BadDescriptionLeavesTheChartUsable) {
   EXPECT_EQ(plot.ToolBarCount(), 1);  // checked before anything was cleared
 }
 
+// The data view's lanes are plot properties like any other: a bad value is the
+// stream's conversion error, and a good one reaches the layout.
+TEST(PlotFrame, DataViewLanesReadAsPlotProperties) {
+  TiPlot plot;
+  try {
+    plot.ReadDescription("DataViewZHorz = abc\n");
+    ADD_FAILURE() << "no error";
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message, "'abc' is not a valid integer value");
+  }
+  EXPECT_FALSE(plot.Loading());
+  plot.ReadDescription("DataViewZHorz = 3\nDataViewZVert = +2\n");
+  EXPECT_EQ(plot.DataViewZHorz(), 3);
+  EXPECT_EQ(plot.DataViewZVert(), 2);
+  TiPlot copy;
+  copy.ReadDescription(plot.WriteDescription());
+  EXPECT_EQ(copy.DataViewZHorz(), 3);
+}
+
 TEST(PlotFrame, EventsAreDroppedWhileLoading) {
   TiPlot source;
   const std::string text = source.WriteDescription();
