@@ -324,6 +324,18 @@ void TForm1::Button2Click() {
 void TForm1::Timer1Timer() {
   if (TestMode) return Button1Click();
   if (!XComm1->Opened()) return;
+  try {
+    PollSensor();
+  } catch (...) {
+    // A device that went away while open (unplugged, its simulator ended)
+    // is closed by the serial component as it reports the error: the button
+    // says so before the error is shown, and one press opens it again.
+    if (!XComm1->Opened()) Button2->setText(Q("打开串口"));
+    throw;
+  }
+}
+
+void TForm1::PollSensor() {
   std::string answer;
   XComm1->ReadString(answer);
   if (answer.size() < 7) {

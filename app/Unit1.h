@@ -79,6 +79,8 @@ class TForm1 : public QWidget {
  private:
   void CreateControls();
   int PeriodInterval() const;
+  // The acquisition tick on an open port.
+  void PollSensor();
   void AppendLog(const std::string& line);
   void Replay();
 };

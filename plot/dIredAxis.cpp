@@ -260,21 +260,15 @@ void TiPlotAxis::ZoomToFitFrom(bool fast) {
   if (highest > -1e299 && lowest < 1e299 && highest != lowest) SetMinSpan(lowest, highest - lowest);
 }
 
+// The fast fit reads the channel's running extremes; the other asks the
+// channel, which knows which of its points count (a hidden channel none, the
+// strip chart's y only the points in view) and how far its markers reach.
 bool TiPlotAxis::ChannelExtent(TiPlotChannelCustom* channel, bool fast, double& min, double& max) const {
   const bool x = dynamic_cast<const TiPlotXAxis*>(this) != nullptr;
-  if (fast)
-    if (auto* extents = dynamic_cast<TiPlotChannelExtents*>(channel)) return extents->RunningExtent(x, min, max);
-  TiPlotDataCustomList& data = channel->DataList();
-  min = 1e300;
-  max = -1e300;
-  for (int i = 0; i < data.Count(); ++i) {
-    if (data.GetNull(i) || data.GetEmpty(i)) continue;
-    const double v = x ? data.GetX(i) : data.GetY(i);
-    if (!std::isfinite(v)) continue;
-    min = std::min(min, v);
-    max = std::max(max, v);
-  }
-  return max >= min;
+  if (fast) return channel->RunningExtent(x, min, max);
+  min = x ? channel->GetFitXMin() : channel->GetFitYMin();
+  max = x ? channel->GetFitXMax() : channel->GetFitYMax();
+  return std::isfinite(min) && std::isfinite(max) && max >= min;
 }
 
 // --- References ---

@@ -60,7 +60,7 @@ class TiPlotAxisOwner {
 };
 
 // A channel that keeps running extents of its data while points are added,
-// for ZoomToFitFast; a channel without it is scanned.
+// for ZoomToFitFast.
 class TiPlotChannelExtents {
  public:
   virtual ~TiPlotChannelExtents() = default;
@@ -232,6 +232,8 @@ class TiPlotAxis : public TiPlotLayoutObject {
   int ScaleRight() const { return Scale_.ScaleRight; }
   int ScaleBottom() const { return Scale_.ScaleBottom; }
   const TRect& HitRect() const { return HitRect_; }
+  // Where the focus is drawn: around the hit rectangle, within the lane.
+  TRect FocusRect() const;
   int PixelStart() const { return Scale_.PixelStart; }
   int PixelEnd() const { return Scale_.PixelEnd; }
   double PixelsPerUnit() const { return Scale_.PixelsPerUnit(); }

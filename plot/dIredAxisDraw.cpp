@@ -85,7 +85,24 @@ void TiPlotAxis::Draw(TCanvas* canvas, TColor backGroundColor) {
   } else {
     DrawTitle(canvas);
   }
-  if (Focused()) canvas->DrawFocusRect({HitRect_.Left, HitRect_.Top, HitRect_.Right + 1, HitRect_.Bottom + 1});
+  if (Focused()) canvas->DrawFocusRect(FocusRect());
+}
+
+// The hit rectangle one pixel larger to the right and bottom, cut to the
+// axis's own lane along its length: the hit area reaches past the scale's
+// ends to take in half the end labels, but drawn there the dotted frame would
+// run through the neighbouring axis's labels.
+TRect TiPlotAxis::FocusRect() const {
+  TRect f{HitRect_.Left, HitRect_.Top, HitRect_.Right + 1, HitRect_.Bottom + 1};
+  const TRect lane = GetRect();
+  if (IsHorizontal()) {
+    f.Left = std::max(f.Left, lane.Left);
+    f.Right = std::min(f.Right, lane.Right + 1);  // the scale line's last pixel is the lane's right edge
+  } else {
+    f.Top = std::max(f.Top, lane.Top);
+    f.Bottom = std::min(f.Bottom, lane.Bottom + 1);
+  }
+  return f;
 }
 
 void TiPlotAxis::DrawScaleLine(TCanvas* canvas) {

@@ -6,7 +6,6 @@
 #include "plot/dIredMasterManager.h"
 #include "plot/iTraceReduction.h"
 #include "plot/iTraceStyles.h"
-#include "plot/iVisibleRange.h"
 
 TiPlotChannel::TiPlotChannel(const TiPlotObjectHooks& hooks)
     : TiPlotChannelCustom(hooks), StartTime_(platform::Now()) {
@@ -103,13 +102,13 @@ void TiPlotChannel::UpdateAscending() { Ascending_ = Count() < 3 || GetX(1) >= G
 
 void TiPlotChannel::CalcFirstVisibleIndex() {
   TiPlotChannelScale* x = XScale();
-  const int first = x ? SearchFirstVisible(DataList(), x->Min(), x->Max(), Ascending_) : -1;
+  const int first = x ? SearchFirstVisible(DataList(), x->Min(), x->Max(), XOrder()) : -1;
   SetVisibleRange(first, LastVisibleIndex());
 }
 
 void TiPlotChannel::CalcLastVisibleIndex() {
   TiPlotChannelScale* x = XScale();
-  const int last = x ? SearchLastVisible(DataList(), x->Min(), x->Max(), Ascending_) : -1;
+  const int last = x ? SearchLastVisible(DataList(), x->Min(), x->Max(), XOrder()) : -1;
   SetVisibleRange(FirstVisibleIndex(), last);
 }
 
@@ -123,38 +122,63 @@ void TiPlotChannel::RecomputeVisibleRange() {
 
 bool TiPlotChannel::CanFit() { return XScale() && YScale() && Visible() && Count() > 0; }
 
+namespace {
+// Keeps the larger (most) or smaller value in `result`.
+void Keep(double& result, double v, bool most) {
+  if (most ? v > result : v < result) result = v;
+}
+}  // namespace
+
+// Sorted, the extremes of X lie at the ends: the first valid point from each
+// end (which end is which follows the direction). Unsorted, every valid point.
+template <class Widened>
+double TiPlotChannel::FitX(double start, bool most, Widened&& widened) {
+  double result = start;
+  if (!CanFit()) return result;
+  const int n = Count();
+  if (XOrder() == ixoUnsorted) {
+    for (int i = 0; i < n; ++i)
+      if (IsValidPoint(i)) Keep(result, widened(i), most);
+    return result;
+  }
+  for (int i = 0; i < n; ++i)
+    if (IsValidPoint(i)) {
+      Keep(result, widened(i), most);
+      break;
+    }
+  for (int i = n - 1; i >= 0; --i)
+    if (IsValidPoint(i)) {
+      Keep(result, widened(i), most);
+      break;
+    }
+  return result;
+}
+
+// Over the points the x axis shows, as the trace draws them.
+template <class Widened>
+double TiPlotChannel::FitY(double start, bool most, Widened&& widened) {
+  double result = start;
+  if (!CanFit()) return result;
+  RecomputeVisibleRange();
+  const TiPlotChannelScale* x = XScale();
+  ForEachPointInView(DataList(), FirstVisibleIndex(), LastVisibleIndex(), x->Min(), x->Max(), XOrder(), Ascending_,
+                     [&](int i) {
+                       if (IsValidPoint(i)) Keep(result, widened(i), most);
+                     });
+  return result;
+}
+
 double TiPlotChannel::GetFitXMax() {
-  if (!CanFit()) return TiPlotChannelStatistics::NoMax;
-  for (int i = Count() - 1; i >= 0; --i)
-    if (IsValidPoint(i)) return GetXMaxWithMarker(i);
-  return TiPlotChannelStatistics::NoMax;
+  return FitX(TiPlotChannelStatistics::NoMax, true, [this](int i) { return GetXMaxWithMarker(i); });
 }
-
 double TiPlotChannel::GetFitXMin() {
-  if (!CanFit()) return TiPlotChannelStatistics::NoMin;
-  for (int i = 0; i < Count(); ++i)
-    if (IsValidPoint(i)) return GetXMinWithMarker(i);
-  return TiPlotChannelStatistics::NoMin;
+  return FitX(TiPlotChannelStatistics::NoMin, false, [this](int i) { return GetXMinWithMarker(i); });
 }
-
 double TiPlotChannel::GetFitYMax() {
-  double result = TiPlotChannelStatistics::NoMax;
-  if (!CanFit()) return result;
-  RecomputeVisibleRange();
-  if (FirstVisibleIndex() < 0 || LastVisibleIndex() < 0) return result;
-  for (int i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i)
-    if (IsValidPoint(i)) result = std::max(result, GetYMaxWithMarker(i));
-  return result;
+  return FitY(TiPlotChannelStatistics::NoMax, true, [this](int i) { return GetYMaxWithMarker(i); });
 }
-
 double TiPlotChannel::GetFitYMin() {
-  double result = TiPlotChannelStatistics::NoMin;
-  if (!CanFit()) return result;
-  RecomputeVisibleRange();
-  if (FirstVisibleIndex() < 0 || LastVisibleIndex() < 0) return result;
-  for (int i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i)
-    if (IsValidPoint(i)) result = std::min(result, GetYMinWithMarker(i));
-  return result;
+  return FitY(TiPlotChannelStatistics::NoMin, false, [this](int i) { return GetYMinWithMarker(i); });
 }
 
 // ---- Drawing ----------------------------------------------------------------
@@ -201,6 +225,16 @@ void TiPlotChannel::Draw(TCanvas* canvas, TColor) {
   }
 }
 
+// The walks take the visible range; once an X has gone back, each stretch of
+// it in view, as if each were a sorted range of its own (a point that went
+// back starts a new one).
+template <class Walk>
+void TiPlotChannel::ForEachStretch(Walk&& walk) {
+  const TiPlotChannelScale* x = XScale();
+  ForEachStretchInView(DataList(), FirstVisibleIndex(), LastVisibleIndex(), x->Min(), x->Max(), XOrder(), Ascending_,
+                       walk);
+}
+
 void TiPlotChannel::DrawStraightLineFill(TCanvas* canvas, bool axesSwapped) {
   if (!UsesFill() || InterpolationStyle_ != ipistStraightLine || DigitalEnabled_) return;
   TiPlotChannelScale* x = XScale();
@@ -209,7 +243,7 @@ void TiPlotChannel::DrawStraightLineFill(TCanvas* canvas, bool axesSwapped) {
   canvas->Brush = TBrush{TraceFillColor(), FillStyle_};
   canvas->Pen = TPen{TraceFillColor(), 0, psClear};
   TiPlotTraceDrawer drawer(*canvas, *x, *y, axesSwapped);
-  DrawStraightFill(DataList(), FirstVisibleIndex(), LastVisibleIndex(), drawer, FillReference_);
+  ForEachStretch([&](int first, int last) { DrawStraightFill(DataList(), first, last, drawer, FillReference_); });
 }
 
 void TiPlotChannel::DrawTrace(TCanvas* canvas, bool axesSwapped) {
@@ -225,8 +259,31 @@ void TiPlotChannel::DrawTrace(TCanvas* canvas, bool axesSwapped) {
   fill.Reference = FillReference_;
   fill.Pen = TPen{TraceFillColor(), 0, psSolid};
   fill.Brush = TBrush{TraceFillColor(), FillStyle_};
-  const int first = FirstVisibleIndex(), last = LastVisibleIndex();
 
+  if (!DigitalEnabled_) {
+    switch (InterpolationStyle_) {  // the curves go through every point, whatever their order
+      case ipistCubicSpline: return DrawCurveTrace(DataList(), ipckCubicSpline, drawer, PixelCache_, pen, fill);
+      case ipistPolynomial: return DrawCurveTrace(DataList(), ipckPolynomial, drawer, PixelCache_, pen, fill);
+      case ipistRational: return DrawCurveTrace(DataList(), ipckRational, drawer, PixelCache_, pen, fill);
+      default: break;
+    }
+  }
+  const bool terminated = InterpolationStyle_ == ipistDifferentialTerminated;
+  const int first = FirstVisibleIndex(), last = LastVisibleIndex();
+  if (XOrder() != ixoUnsorted || first == -1 || last == -1) return DrawTraceRange(drawer, pen, fill, first, last, terminated);
+  // Stretch by stretch; only the newest point's level runs on to the axis's
+  // maximum, also from left of the view, as a sorted range's last point's.
+  bool newestDrawn = false;
+  ForEachStretch([&](int a, int b) {
+    newestDrawn = newestDrawn || b == Count() - 1;
+    DrawTraceRange(drawer, pen, fill, a, b, terminated || b != Count() - 1);
+  });
+  if (!newestDrawn && !terminated && !DigitalEnabled_ && InterpolationStyle_ == ipistDifferential)
+    DrawStepTrace(DataList(), -1, -1, drawer, false, pen, fill);
+}
+
+void TiPlotChannel::DrawTraceRange(TiPlotTraceDrawer& drawer, const TPen& pen, const TiPlotTraceFill& fill, int first,
+                                   int last, bool terminated) {
   if (DigitalEnabled_) {
     const TiPlotDigitalLevels levels{DigitalReferenceHigh_, DigitalReferenceLow_, DigitalReferenceStyle_ == ipdrPercent};
     DrawDigitalTrace(DataList(), first, last, drawer, levels, fill);
@@ -244,12 +301,8 @@ void TiPlotChannel::DrawTrace(TCanvas* canvas, bool axesSwapped) {
         DrawReducedTrace(DataList(), first, last, drawer);
       }
       break;
-    case ipistCubicSpline: DrawCurveTrace(DataList(), ipckCubicSpline, drawer, PixelCache_, pen, fill); break;
-    case ipistPolynomial: DrawCurveTrace(DataList(), ipckPolynomial, drawer, PixelCache_, pen, fill); break;
-    case ipistRational: DrawCurveTrace(DataList(), ipckRational, drawer, PixelCache_, pen, fill); break;
     case ipistDifferential:
-    case ipistDifferentialTerminated:
-      DrawStepTrace(DataList(), first, last, drawer, InterpolationStyle_ == ipistDifferentialTerminated, pen, fill);
-      break;
+    case ipistDifferentialTerminated: DrawStepTrace(DataList(), first, last, drawer, terminated, pen, fill); break;
+    default: break;
   }
 }

@@ -1,11 +1,14 @@
 // The strip-chart channel of TiPlot: points whose X runs monotonically (the
 // sample counter or a time), so the visible range is found by binary search
-// and the extents to fit come from the ends of the data.
+// and the extents to fit come from the ends of the data. Should an X go back
+// (a replay from 0, a wrapped counter), every point is looked at instead.
 #pragma once
 #include "platform/Clock.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/iChannelBars.h"
 #include "plot/iPixelCache.h"
+#include "plot/iTraceStyles.h"
+#include "plot/iVisibleRange.h"
 
 // Where a value from the OPC item takes its X from.
 enum TiPlotOPCXValueSource : uint8_t {
@@ -41,6 +44,9 @@ class TiPlotChannel : public TiPlotChannelCustom {
   // there are three).
   bool Ascending() const { return Ascending_; }
   void UpdateAscending();
+  // How the points are found: by binary search in that direction while the
+  // list still runs that way, else (an X went back) by looking at each.
+  TiXOrder XOrder() { return XOrderOf(DataList(), Ascending_); }
   void CalcFirstVisibleIndex() override;
   void CalcLastVisibleIndex() override;
 
@@ -178,11 +184,23 @@ class TiPlotChannel : public TiPlotChannelCustom {
   bool ReadValue(double X, int pixel, double& Y);
   bool OutsideData(double X);
   void DrawStraightLineFill(TCanvas* canvas, bool axesSwapped);
+  template <class Walk>
+  void ForEachStretch(Walk&& walk);
+  // The walking styles over first..last; `terminated`: no level runs on
+  // past the last point.
+  void DrawTraceRange(TiPlotTraceDrawer& drawer, const TPen& pen, const TiPlotTraceFill& fill, int first, int last,
+                      bool terminated);
   TColor TraceFillColor() const { return FillUseChannelColor_ ? Color() : FillColor_; }
   bool UsesFill() const { return FillEnabled_ && FillStyle_ != bsClear; }
 
   bool CanFit();
   void RecomputeVisibleRange();
+  // The largest (most) or smallest value of `widened` over the points in
+  // view (first valid ones only where the order allows).
+  template <class Widened>
+  double FitX(double start, bool most, Widened&& widened);
+  template <class Widened>
+  double FitY(double start, bool most, Widened&& widened);
 
   TiPlotOPCXValueSource OPCXValueSource_ = iopcxvsOPCServerTimeStamp;
   platform::TDateTime StartTime_;

@@ -327,6 +327,7 @@ class TiPlotComponent : public TiCustomComponent,
   void PlotMouseDown(TiPlotMouseButton button, TiPlotShiftState shift, int x, int y);
   void PlotMouseMove(TiPlotShiftState shift, int x, int y);
   void PlotMouseUp(TiPlotMouseButton button, TiPlotShiftState shift, int x, int y);
+  void PlotMouseLeave();
   void PlotDoubleClick() { DblClickPending_ = true; }
   bool PlotMouseWheel(int delta, TiPlotShiftState shift, TPoint position);
   void PlotKeyDown(int& key, TiPlotShiftState shift);
@@ -343,6 +344,7 @@ class TiPlotComponent : public TiCustomComponent,
   bool iMouseWheel(TShiftState shift, int delta, TPoint position) override;
   void iKeyDown(uint16_t& key, TShiftState shift) override;
   void CaptureLost() override { MouseCaptureLost(); }
+  void MouseLeave() override { PlotMouseLeave(); }
   // Builds a chart's default objects with the layout manager disabled.
   template <class F>
   void BuildWithLayoutDisabled(F&& build);

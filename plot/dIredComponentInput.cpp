@@ -156,6 +156,17 @@ void TiPlotComponent::PlotMouseUp(TiPlotMouseButton button, TiPlotShiftState shi
   DblClickPending_ = false;
 }
 
+// The pointer left the chart: the object it was over cools down (a toolbar
+// button loses its hot face) and a hint waiting to show is dropped, or it
+// would pop up later, far from the pointer. While the chart holds the mouse
+// (a button is down, a hint shows) the moves keep coming and tell the rest.
+void TiPlotComponent::PlotMouseLeave() {
+  if (ButtonDown_ || MouseCapture()) return;
+  HideHint();
+  if (Hovered_) Hovered_->MouseLeave();
+  Hovered_ = nullptr;
+}
+
 bool TiPlotComponent::PlotMouseWheel(int delta, TiPlotShiftState shift, TPoint position) {
   Master_->ObjectManager()->MouseWheelFocused(delta, shift, position);
   return true;

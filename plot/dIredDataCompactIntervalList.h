@@ -27,6 +27,9 @@ class TiPlotDataCompactIntervalList final : public TiPlotDataRecordList<float> {
     return AddInGeneral(X, Y);
   }
   void Clear() override;
+  // Its X values step by XInterval: they run one way, or both for one point.
+  bool XAscending() override { return Count_ < 2 || XInterval >= 0; }
+  bool XDescending() override { return Count_ < 2 || XInterval <= 0; }
   // Accepts 0 <= N <= Count.
   void DeleteOldest(int N) override;
   void GetPoint(int Index, double& X, double& Y, bool& Empty, bool& Null) override {

@@ -13,7 +13,7 @@ class TiPlotDataCompactList final : public TiPlotDataRecordList<TiPlotDataCompac
  public:
   double GetX(int Index) override { return At(Index).X; }
   double GetY(int Index) override { return At(Index).Y; }
-  void SetX(int Index, double Value) override { At(Index).X = StoredSingle(Value); }
+  void SetX(int Index, double Value) override { StoreX(Index, StoredSingle(Value)); }
   void SetY(int Index, double Value) override { At(Index).Y = StoredSingle(Value); }
 
   int Add(double X, double Y) override { return Store({StoredSingle(X), StoredSingle(Y)}); }

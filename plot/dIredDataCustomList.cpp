@@ -22,6 +22,24 @@ void TiPlotDataCustomList::Grow() {
   SetCapacity(static_cast<int>(std::min<int64_t>(wanted, MaxCount_)));
 }
 
+// Rare (an X set in place, a cut): reads every X once.
+void TiPlotDataCustomList::CountXRuns() {
+  XRunsStale_ = false;
+  AscendingRun_ = DescendingRun_ = std::min(Count_, 1);
+  if (Count_ == 0) return;
+  LastX_ = GetX(Count_ - 1);
+  double later = LastX_;
+  bool up = true, down = true;
+  for (int i = Count_ - 2; i >= 0 && (up || down); --i) {
+    const double x = GetX(i);
+    up = up && later >= x;
+    down = down && later <= x;
+    AscendingRun_ += up;
+    DescendingRun_ += down;
+    later = x;
+  }
+}
+
 void TiPlotDataCustomList::Clear() {
   Count_ = 0;
   RingStart_ = 0;

@@ -7,9 +7,15 @@
 // default point attributes (the channel's properties of those names are these
 // fields); lists that keep no per-point attribute answer with the default.
 //
+// The list also knows whether its X values still run one way (XAscending,
+// XDescending): while they do, a channel finds the points an X range shows by
+// binary search; once an X goes back (a reload replays from 0, a sample
+// counter wraps) it must look at every point.
+//
 // Invariants: 0 <= Count <= Capacity <= MaxCount; RingStart is 0 unless the
 // ring is active and full. One thread (the plot's) uses a list.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 
 #include "plot/iTypes.h"
@@ -147,7 +153,36 @@ class TiPlotDataCustomList : public TiPlotPointAttributes {
   int RingBufferSize() const { return RingActive_ ? Capacity_ : 0; }
   void SetRingBufferSize(int N);
 
+  // True while no X stands below (XAscending) or above (XDescending) the one
+  // before it; both hold for fewer than two points. A point that goes the
+  // other way clears the flag until that point's predecessor has left the
+  // list (overwritten by a ring, deleted as oldest) or the list is cleared.
+  virtual bool XAscending() {
+    if (XRunsStale_) CountXRuns();
+    return AscendingRun_ >= Count_;
+  }
+  virtual bool XDescending() {
+    if (XRunsStale_) CountXRuns();
+    return DescendingRun_ >= Count_;
+  }
+
  protected:
+  // Add's note of the new point's X, made before Count changes. The runs
+  // count the newest points whose X never went down (up); a full ring keeps
+  // them at most one above Count.
+  void NoteX(double X) {
+    if (Count_ == 0) {
+      AscendingRun_ = DescendingRun_ = 1;
+    } else {
+      AscendingRun_ = X >= LastX_ ? std::min(AscendingRun_, Count_) + 1 : 1;
+      DescendingRun_ = X <= LastX_ ? std::min(DescendingRun_, Count_) + 1 : 1;
+    }
+    LastX_ = X;
+  }
+  // A stored X changed in place, or the newest points were cut off: the runs
+  // are counted again when next asked.
+  void ForgetXRuns() { XRunsStale_ = true; }
+
   void SetItemSize(int Size);
   void Grow();
   [[noreturn]] static void RaiseIndexError();
@@ -158,4 +193,10 @@ class TiPlotDataCustomList : public TiPlotPointAttributes {
   bool RingActive_ = false;
   int ItemSize_ = 1;
   int MaxCount_ = 0;
+
+ private:
+  void CountXRuns();
+  int AscendingRun_ = 0, DescendingRun_ = 0;
+  double LastX_ = 0;  // of the newest point
+  bool XRunsStale_ = false;
 };

@@ -22,7 +22,7 @@ class TiPlotDataFullList final : public TiPlotDataRecordList<TiPlotDataFullRecor
   double GetLow(int Index) override { return At(Index).Low; }
   double GetOpen(int Index) override { return At(Index).Open; }
   double GetClose(int Index) override { return At(Index).Close; }
-  void SetX(int Index, double Value) override { At(Index).X = Value; }
+  void SetX(int Index, double Value) override { StoreX(Index, Value); }
   void SetY(int Index, double Value) override { At(Index).Y = Value; }
   void SetEmpty(int Index, bool Value) override { At(Index).Empty = Value; }
   void SetNull(int Index, bool Value) override { At(Index).Null = Value; }

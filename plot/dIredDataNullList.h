@@ -17,7 +17,7 @@ class TiPlotDataNullList final : public TiPlotDataRecordList<TiPlotDataNullRecor
   double GetY(int Index) override { return At(Index).Y; }
   bool GetNull(int Index) override { return Bit(Index, NullBit); }
   bool GetEmpty(int Index) override { return Bit(Index, EmptyBit); }
-  void SetX(int Index, double Value) override { At(Index).X = Value; }
+  void SetX(int Index, double Value) override { StoreX(Index, Value); }
   void SetY(int Index, double Value) override { At(Index).Y = Value; }
   void SetNull(int Index, bool Value) override { SetBit(Index, NullBit, Value); }
   void SetEmpty(int Index, bool Value) override { SetBit(Index, EmptyBit, Value); }

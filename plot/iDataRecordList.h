@@ -62,7 +62,10 @@ class TiPlotDataRecordList : public TiPlotDataCustomList {
     if (!block) throw std::bad_alloc();
     Items = static_cast<Record*>(block);
     Capacity_ = N;
-    if (Count_ > N) Count_ = N;
+    if (Count_ > N) {
+      Count_ = N;
+      ForgetXRuns();
+    }
   }
 
  protected:
@@ -71,6 +74,7 @@ class TiPlotDataRecordList : public TiPlotDataCustomList {
   static constexpr uintptr_t kStoreAhead = 64 * sizeof(Record);
   // Stores a new record by the growing or ring rule; returns what Add returns.
   int Store(const Record& r) {
+    if constexpr (requires { r.X; }) NoteX(r.X);
     if (!RingActive_ || Count_ < Capacity_ || Capacity_ == 0) {
       if (Count_ == Capacity_) Grow();
       // The slots a few lines ahead are asked for now: once the block is
@@ -83,6 +87,13 @@ class TiPlotDataRecordList : public TiPlotDataCustomList {
     const int slot = RingStart_ == 0 ? Count_ - 1 : RingStart_ - 1;
     Items[slot] = r;
     return slot;
+  }
+
+  // SetX of the lists that store X.
+  template <class Value>
+  void StoreX(int Index, Value x) {
+    At(Index).X = x;
+    ForgetXRuns();
   }
 
   // Removes the N oldest points. `countAllowed` says whether N may equal Count.

@@ -243,6 +243,9 @@ void DrawSplinePieces(TiPlotDataCustomList& data, TiPlotTraceDrawer& d, TiPlotPi
   WalkVisible(
       data, 0, data.Count() - 1,
       [&](int, const Point& p) {
+        // A spline needs its X ascending: a point that goes back (a replay
+        // from 0, a wrapped counter) starts a piece of its own.
+        if (!xs.empty() && p.X < xs.back()) drawPiece();
         xs.push_back(p.X);
         ys.push_back(p.Y);
       },

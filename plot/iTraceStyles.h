@@ -43,6 +43,7 @@ enum TiPlotCurveKind : uint8_t { ipckCubicSpline, ipckPolynomial, ipckRational }
 
 // A curve through the stored points, evaluated once per pixel column of its
 // visible X range; every value is recorded in the pixel cache. Needs two or
-// more points. Interpolation errors propagate to the caller.
+// more points. A spline breaks at Null points and where X goes back.
+// Interpolation errors propagate to the caller.
 void DrawCurveTrace(TiPlotDataCustomList& data, TiPlotCurveKind kind, TiPlotTraceDrawer& drawer,
                     TiPlotPixelCache& cache, const TPen& tracePen, const TiPlotTraceFill& fill);

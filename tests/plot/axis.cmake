@@ -5,4 +5,5 @@ sm_test(plot_axis_test
   DEPS plot)
 sm_test(plot_axis_object_test QT
   SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/AxisTest.cpp ${CMAKE_CURRENT_SOURCE_DIR}/AxisDrawTest.cpp
+          ${CMAKE_CURRENT_SOURCE_DIR}/ZoomToFitTest.cpp ${CMAKE_CURRENT_SOURCE_DIR}/AxisFocusTest.cpp
   DEPS plot)
