@@ -10,6 +10,7 @@
 
 #include "plot/dIredDataCompactList.h"
 #include "plot/dIredDataNullList.h"
+#include "plot/iLanes.h"
 #include "plot/iTraceDrawer.h"
 
 // The points of one pixel column, as they are put in.
@@ -151,100 +152,6 @@ inline void ReducePoints(TiPlotDataCustomList& data, int first, int last, TiPlot
   });
 }
 
-// The standard list's walk, over its records run by run: no virtual read,
-// index check or ring slot rule per point. Inside a column the records are
-// taken eight at a time, each record's (x, y) as one pair, so one lane-wise
-// minimum and maximum per record give the extremes of X and Y together. A
-// block passes when it lies in the column's window, has no Null or Empty
-// point (the marker bits share the flag word and do not count) and only
-// finite values; any other block is walked point by point, which gives the
-// same columns as if every block were.
-class TiPlotStandardWalk {
- public:
-  static constexpr int Block = 8;
-
-  TiPlotStandardWalk(TiPlotColumnReducer& reducer, const TiPlotColumnMap& columns)
-      : Reducer_(reducer), Columns_(columns) {}
-
-  void Run(const TiPlotDataNullRecord* r, int n) {
-    int i = 0;
-    for (; i + Block <= n; i += Block) {
-      __builtin_prefetch(r + i + 96);  // a walk this simple waits on memory without it
-      __builtin_prefetch(r + i + 96 + Block / 2);
-      __builtin_prefetch(r + i + 96 + Block - 1);
-      double minY, maxY;
-      if (BlockInWindow(r + i, minY, maxY)) {
-        Hot_->Join(minY, maxY, r[i + Block - 1].Y);
-      } else {
-        for (int j = i; j < i + Block; ++j) Put(r[j]);
-      }
-    }
-    for (; i < n; ++i) Put(r[i]);
-  }
-
- private:
-  static constexpr uint16_t Gap = TiPlotDataNullList::NullBit | TiPlotDataNullList::EmptyBit;
-
-  void Put(const TiPlotDataNullRecord& p) {
-    const double x = p.X, y = p.Y;
-    if (!(p.Flags & Gap) && x >= Lo_ && x <= Hi_) {
-      Hot_->Join(y, y, y);
-      return;
-    }
-    Lo_ = 1, Hi_ = 0;
-    if (p.Flags & TiPlotDataNullList::EmptyBit) return;
-    if (p.Flags & TiPlotDataNullList::NullBit) {
-      Reducer_.Break();
-      Hot_ = nullptr;
-      return;
-    }
-    const int px = Columns_.Pixel(x);
-    Hot_ = &Reducer_.Put(px, x, y);
-    Columns_.Window(px, Lo_, Hi_);
-  }
-
-  // The sum of all values is finite only when every value is (or the sum
-  // overflows, which takes the slow way); a NaN X could hide from the
-  // minimum and maximum, never from the sum. GCC's vector type, as in the
-  // compact walk, so the tree stays vectorized where it is inlined.
-  bool BlockInWindow(const TiPlotDataNullRecord* r, double& minY, double& maxY) const {
-    typedef double Double2 __attribute__((vector_size(16)));
-    static_assert(offsetof(TiPlotDataNullRecord, Y) == sizeof(double));
-    Double2 a[Block / 2], b[Block / 2], s[Block / 2];
-    unsigned flags = 0;
-    for (int k = 0; k < Block / 2; ++k) {
-      Double2 p, q;
-      std::memcpy(&p, &r[2 * k].X, sizeof p);
-      std::memcpy(&q, &r[2 * k + 1].X, sizeof q);
-      a[k] = q < p ? q : p;
-      b[k] = q > p ? q : p;
-      s[k] = p + q;
-      flags |= r[2 * k].Flags | r[2 * k + 1].Flags;
-    }
-    for (int w = Block / 4; w >= 1; w /= 2)
-      for (int k = 0; k < w; ++k) {
-        a[k] = a[k + w] < a[k] ? a[k + w] : a[k];
-        b[k] = b[k + w] > b[k] ? b[k + w] : b[k];
-        s[k] = s[k] + s[k + w];
-      }
-    const Double2 finite = s[0] - s[0];
-    minY = a[0][1];
-    maxY = b[0][1];
-    return (finite[0] == 0) & (finite[1] == 0) & !(flags & Gap) & (a[0][0] >= Lo_) & (b[0][0] <= Hi_);
-  }
-
-  TiPlotColumnReducer& Reducer_;
-  const TiPlotColumnMap& Columns_;
-  TiPlotMinMaxPoint* Hot_ = nullptr;
-  double Lo_ = 1, Hi_ = 0;  // the hot column's window; empty while there is none
-};
-
-inline void ReducePoints(const TiPlotDataNullList& data, int first, int last, TiPlotColumnReducer& reducer,
-                         const TiPlotColumnMap& columns) {
-  TiPlotStandardWalk walk(reducer, columns);
-  data.ForEachRun(first, last, [&](const TiPlotDataNullRecord* r, int n, int) { walk.Run(r, n); });
-}
-
 // The bounds in single precision of the window [lo, hi]: lo rounded up and hi
 // rounded down to the next float, so a float lies inside [singleLo, singleHi]
 // exactly when it lies inside [lo, hi]. An empty or NaN window stays empty.
@@ -261,25 +168,67 @@ inline void SingleWindow(double lo, double hi, float& singleLo, float& singleHi)
   singleLo = a, singleHi = b;
 }
 
-// The walk over the compact list. Inside a column the records are taken
-// sixteen at a time: one test says whether all of them lie in the column's
-// window with finite values, and their extremes come from a tree of lane-wise
-// minima and maxima, with no chain from one point to the next. A block that
-// fails the test (it leaves the column, holds a NaN or an infinity) is walked
-// point by point, which gives the same columns as if every block were.
-class TiPlotCompactWalk {
- public:
+// What the block walk needs to know of a list's records: their value type,
+// how many are taken at a time, and their Null and Empty marks.
+template <class Record>
+struct TiPlotWalkRecord;
+
+template <>
+struct TiPlotWalkRecord<TiPlotDataNullRecord> {
+  using Value = double;
+  static constexpr int Block = 8;
+  // The marker bits share the flag word and do not count.
+  static unsigned Gaps(const TiPlotDataNullRecord& r) {
+    return r.Flags & (TiPlotDataNullList::NullBit | TiPlotDataNullList::EmptyBit);
+  }
+  static TiPlotWalkKind Kind(const TiPlotDataNullRecord& r) {
+    return (r.Flags & TiPlotDataNullList::EmptyBit)  ? ipwkEmpty
+           : (r.Flags & TiPlotDataNullList::NullBit) ? ipwkNull
+                                                     : ipwkValid;
+  }
+  static void Narrow(double lo, double hi, double& windowLo, double& windowHi) { windowLo = lo, windowHi = hi; }
+};
+
+template <>
+struct TiPlotWalkRecord<TiPlotDataCompactRecord> {
+  using Value = float;
   static constexpr int Block = 16;
+  static unsigned Gaps(const TiPlotDataCompactRecord&) { return 0; }
+  static TiPlotWalkKind Kind(const TiPlotDataCompactRecord&) { return ipwkValid; }
+  static void Narrow(double lo, double hi, float& windowLo, float& windowHi) {
+    SingleWindow(lo, hi, windowLo, windowHi);
+  }
+};
 
-  TiPlotCompactWalk(TiPlotColumnReducer& reducer, const TiPlotColumnMap& columns)
-      : Reducer_(reducer), Columns_(columns) {}
+// The walk over a record list, run by run: no virtual read, index check or
+// ring slot rule per point. Inside a column the records are taken a block at
+// a time, each record's (x, y) side by side in a vector, so one lane-wise
+// minimum and maximum give the extremes of X and Y together, with no chain
+// from one point to the next. A block passes when it lies in the column's
+// window, has no Null or Empty point and only finite values; any other block
+// is walked point by point, which gives the same columns as if every block
+// were.
+template <class Record>
+class TiPlotBlockWalk {
+  using R = TiPlotWalkRecord<Record>;
+  using Value = typename R::Value;
+  using V = TLanes<Value>;
+  static constexpr int PerVector = 16 / (2 * sizeof(Value));  // records in one vector
+  static constexpr int Vectors = R::Block / PerVector;
+  static constexpr int Ahead = 2048 / sizeof(Record);  // a walk this simple waits on memory without a prefetch
+  static_assert(sizeof(V) == 16 && Vectors == 8);
 
-  void Run(const TiPlotDataCompactRecord* r, int n) {
+ public:
+  static constexpr int Block = R::Block;
+
+  TiPlotBlockWalk(TiPlotColumnReducer& reducer, const TiPlotColumnMap& columns) : Reducer_(reducer), Columns_(columns) {}
+
+  void Run(const Record* r, int n) {
     int i = 0;
     for (; i + Block <= n; i += Block) {
-      __builtin_prefetch(r + i + 256);
-      __builtin_prefetch(r + i + 264);
-      float minY, maxY;
+      for (size_t b = 0; b < Block * sizeof(Record); b += 64)
+        Prefetch(reinterpret_cast<const char*>(r + i + Ahead) + b);
+      Value minY, maxY;
       if (BlockInWindow(r + i, minY, maxY)) {
         Hot_->Join(minY, maxY, r[i + Block - 1].Y);
       } else {
@@ -290,59 +239,83 @@ class TiPlotCompactWalk {
   }
 
  private:
-  void Put(const TiPlotDataCompactRecord& p) {
-    if (p.X >= Lo_ && p.X <= Hi_) {
-      const double y = p.Y;
+  void Put(const Record& p) {
+    const double x = p.X, y = p.Y;
+    if (!R::Gaps(p) && p.X >= Lo_ && p.X <= Hi_) {
       Hot_->Join(y, y, y);
       return;
     }
-    const double x = p.X;
+    Lo_ = 1, Hi_ = 0;
+    switch (R::Kind(p)) {
+      case ipwkEmpty: return;
+      case ipwkNull:
+        Reducer_.Break();
+        Hot_ = nullptr;
+        return;
+      case ipwkValid: break;
+    }
     const int px = Columns_.Pixel(x);
-    Hot_ = &Reducer_.Put(px, x, p.Y);
+    Hot_ = &Reducer_.Put(px, x, y);
     double lo, hi;
     Columns_.Window(px, lo, hi);
-    SingleWindow(lo, hi, Lo_, Hi_);
+    R::Narrow(lo, hi, Lo_, Hi_);
   }
 
-  // Read as eight vectors of (x, y, x, y). The sum of all values is finite
-  // only when every value is (or the sum overflows, which takes the slow way).
-  // GCC's vector type and not loops it might vectorize: inlined into the walk
-  // the same loops stayed scalar and the walk took twice as long.
-  bool BlockInWindow(const TiPlotDataCompactRecord* r, float& minY, float& maxY) const {
-    typedef float Float4 __attribute__((vector_size(16)));
-    static_assert(sizeof(TiPlotDataCompactRecord) == 2 * sizeof(float));
-    Float4 a[Block / 2], b[Block / 4], s[Block / 4];
-    std::memcpy(a, r, sizeof a);
-    for (int k = 0; k < Block / 4; ++k) {
-      const Float4 p = a[2 * k], q = a[2 * k + 1];
-      a[k] = q < p ? q : p;
-      b[k] = q > p ? q : p;
+  // Even lanes hold X, odd lanes Y. The sum of a lane is finite only when
+  // every value in it is (or the sum overflows, which takes the slow way): a
+  // NaN X could hide from the minimum and maximum, never from the sum.
+  bool BlockInWindow(const Record* r, Value& minY, Value& maxY) const {
+    V a[Vectors / 2], b[Vectors / 2], s[Vectors / 2];
+    for (int k = 0; k < Vectors / 2; ++k) {
+      const V p = LoadLanes<V>(&r[2 * k * PerVector].X), q = LoadLanes<V>(&r[(2 * k + 1) * PerVector].X);
+      a[k] = LaneMin(p, q);
+      b[k] = LaneMax(p, q);
       s[k] = p + q;
     }
-    for (int w = Block / 8; w >= 1; w /= 2)
+    unsigned gaps = 0;
+    for (int j = 0; j < Block; ++j) gaps |= R::Gaps(r[j]);
+    for (int w = Vectors / 4; w >= 1; w /= 2)
       for (int k = 0; k < w; ++k) {
-        a[k] = a[k + w] < a[k] ? a[k + w] : a[k];
-        b[k] = b[k + w] > b[k] ? b[k + w] : b[k];
+        a[k] = LaneMin(a[k], a[k + w]);
+        b[k] = LaneMax(b[k], b[k + w]);
         s[k] = s[k] + s[k + w];
       }
-    const float sum = (s[0][0] + s[0][1]) + (s[0][2] + s[0][3]);
-    const float minX = a[0][2] < a[0][0] ? a[0][2] : a[0][0];
-    const float maxX = b[0][2] > b[0][0] ? b[0][2] : b[0][0];
-    minY = a[0][3] < a[0][1] ? a[0][3] : a[0][1];
-    maxY = b[0][3] > b[0][1] ? b[0][3] : b[0][1];
-    return (sum - sum == 0) & (minX >= Lo_) & (maxX <= Hi_);
+    Value minX = a[0][0], maxX = b[0][0];
+    minY = a[0][1], maxY = b[0][1];
+    bool finite = (s[0][0] - s[0][0] == 0) & (s[0][1] - s[0][1] == 0);
+    for (int l = 2; l < 2 * PerVector; l += 2) {
+      minX = a[0][l] < minX ? a[0][l] : minX;
+      maxX = b[0][l] > maxX ? b[0][l] : maxX;
+      minY = a[0][l + 1] < minY ? a[0][l + 1] : minY;
+      maxY = b[0][l + 1] > maxY ? b[0][l + 1] : maxY;
+      finite &= (s[0][l] - s[0][l] == 0) & (s[0][l + 1] - s[0][l + 1] == 0);
+    }
+    return finite & !gaps & (minX >= Lo_) & (maxX <= Hi_);
   }
 
   TiPlotColumnReducer& Reducer_;
   const TiPlotColumnMap& Columns_;
   TiPlotMinMaxPoint* Hot_ = nullptr;
-  float Lo_ = 1, Hi_ = 0;  // the hot column's window in single precision
+  Value Lo_ = 1, Hi_ = 0;  // the hot column's window; empty while there is none
 };
 
+using TiPlotStandardWalk = TiPlotBlockWalk<TiPlotDataNullRecord>;
+using TiPlotCompactWalk = TiPlotBlockWalk<TiPlotDataCompactRecord>;
+
+// The standard and compact lists' walks, over their records.
+template <class Record, class List>
+void ReduceRecords(const List& data, int first, int last, TiPlotColumnReducer& reducer,
+                   const TiPlotColumnMap& columns) {
+  TiPlotBlockWalk<Record> walk(reducer, columns);
+  data.ForEachRun(first, last, [&](const Record* r, int n, int) { walk.Run(r, n); });
+}
+inline void ReducePoints(const TiPlotDataNullList& data, int first, int last, TiPlotColumnReducer& reducer,
+                         const TiPlotColumnMap& columns) {
+  ReduceRecords<TiPlotDataNullRecord>(data, first, last, reducer, columns);
+}
 inline void ReducePoints(const TiPlotDataCompactList& data, int first, int last, TiPlotColumnReducer& reducer,
                          const TiPlotColumnMap& columns) {
-  TiPlotCompactWalk walk(reducer, columns);
-  data.ForEachRun(first, last, [&](const TiPlotDataCompactRecord* r, int n, int) { walk.Run(r, n); });
+  ReduceRecords<TiPlotDataCompactRecord>(data, first, last, reducer, columns);
 }
 
 template <class List>
