@@ -62,6 +62,9 @@ int main(int argc, char* argv[]) {
   long lines = 0;
   bool logFailed = false;
   form.OnLogLine = [&](const std::string& line) {
+    // The quit waits for the event loop, and a tick already queued may log
+    // once more: the count asked for is the count written.
+    if (options.Samples > 0 && lines == options.Samples) return;
     if (logFile && !logFailed) {
       const std::string record = line + "\r\n";
       if (std::fwrite(record.data(), 1, record.size(), logFile.get()) != record.size() ||

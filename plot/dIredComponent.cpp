@@ -31,18 +31,6 @@ void ClearAll(M* manager) {
   if (manager) manager->Clear();
 }
 
-// Whatever of the defaults the annotation already offers.
-template <class A>
-void ApplyAnnotationDefaults(A& a, const TFont& font, TBrushStyle brushStyle, TColor brushColor, TPenStyle penStyle,
-                             TColor penColor, int penWidth) {
-  if constexpr (requires { a.SetFont(font); }) a.SetFont(font);
-  if constexpr (requires { a.SetBrushStyle(brushStyle); }) a.SetBrushStyle(brushStyle);
-  if constexpr (requires { a.SetBrushColor(brushColor); }) a.SetBrushColor(brushColor);
-  if constexpr (requires { a.SetPenStyle(penStyle); }) a.SetPenStyle(penStyle);
-  if constexpr (requires { a.SetPenColor(penColor); }) a.SetPenColor(penColor);
-  if constexpr (requires { a.SetPenWidth(penWidth); }) a.SetPenWidth(penWidth);
-}
-
 std::vector<platform::TMenuEntry> MenuEntries(const std::vector<std::unique_ptr<TiMenuItem>>& items) {
   std::vector<platform::TMenuEntry> entries;
   for (const auto& item : items)
@@ -169,8 +157,13 @@ void TiPlotComponent::RemoveAllLabels() {
 
 int TiPlotComponent::AddAnnotation() {
   const int index = Master_->AddAnnotation();
-  ApplyAnnotationDefaults(*Annotation(index), AnnotationFont_, AnnotationBrushStyle_, AnnotationBrushColor_,
-                          AnnotationPenStyle_, AnnotationPenColor_, AnnotationPenWidth_);
+  TiPlotAnnotation* a = Annotation(index);
+  a->SetFont(AnnotationFont_);
+  a->SetBrushStyle(AnnotationBrushStyle_);
+  a->SetBrushColor(AnnotationBrushColor_);
+  a->SetPenStyle(AnnotationPenStyle_);
+  a->SetPenColor(AnnotationPenColor_);
+  a->SetPenWidth(AnnotationPenWidth_);
   return Added(index);
 }
 
@@ -363,4 +356,21 @@ void TiPlotComponent::AxisCustomizeLabel(TiPlotAxis* axis, double value, std::st
 
 void TiPlotComponent::AxisCustomizeHint(TiPlotAxis* axis, std::string& text) {
   FireAxis(axis, OnXAxisCustomizeHint, OnYAxisCustomizeHint, text);
+}
+
+void TiPlotComponent::LimitLinePositionChange(TiPlotLimit* limit, int line, double newValue, double oldValue) {
+  const TiPlotLimitPositionEvent& event = line == 1 ? OnLimitLine1PositionChange : OnLimitLine2PositionChange;
+  if (!Loading_ && event) event(this, IndexOf(limit), newValue, oldValue);
+}
+
+// Also quiet while updates are locked: an application that sets many
+// coordinates at once does so inside BeginUpdate/EndUpdate.
+void TiPlotComponent::AnnotationCoordinatesChange(TiPlotAnnotation* annotation) {
+  if (!Loading_ && !UpdateLocked() && OnAnnotationCoordinatesChange)
+    OnAnnotationCoordinatesChange(this, IndexOf(annotation));
+}
+
+void TiPlotComponent::AnnotationCoordinatesChangeFinished(TiPlotAnnotation* annotation) {
+  if (!Loading_ && !UpdateLocked() && OnAnnotationCoordinatesChangeFinished)
+    OnAnnotationCoordinatesChangeFinished(this, IndexOf(annotation));
 }

@@ -20,8 +20,10 @@
 #include <vector>
 
 #include "components/iCustomComponent.h"
+#include "plot/dIredAnnotation.h"
 #include "plot/dIredAxis.h"
 #include "plot/dIredDataView.h"
+#include "plot/dIredLimit.h"
 #include "plot/dIredMasterManager.h"
 
 class TiPlotToolBar;
@@ -29,17 +31,8 @@ class TiPlotLegend;
 class TiPlotTable;
 class TiPlotChannelCustom;
 class TiPlotDataCursor;
-class TiPlotLimit;
 class TiPlotLabel;
-class TiPlotAnnotation;
 class TiPlotComponent;
-
-// A limit that draws as a band with a fill is drawn below the grid.
-class TiPlotFilledBand {
- public:
-  virtual ~TiPlotFilledBand() = default;
-  virtual bool DrawsFilledBand() const = 0;
-};
 
 enum TiFillDirection : uint8_t {
   ifdTopBottom, ifdBottomTop, ifdLeftRight, ifdRightLeft, ifdTopLeftBottomRight, ifdBottomRightTopLeft,
@@ -58,6 +51,8 @@ using TiPlotDataPointEvent = std::function<void(TiPlotComponent* sender, int cha
 using TiPlotValueChangeEvent =
     std::function<void(TiPlotComponent* sender, int index, double oldValue, double newValue)>;
 using TiPlotZoomBoxEvent = std::function<void(TiPlotComponent* sender, const TRect& rect, bool& cancel)>;
+using TiPlotLimitPositionEvent =
+    std::function<void(TiPlotComponent* sender, int index, double newValue, double oldValue)>;
 
 // The kinds chart events are raised for.
 enum TiPlotEventKind : uint8_t {
@@ -68,7 +63,9 @@ enum TiPlotEventKind : uint8_t {
 class TiPlotComponent : public TiCustomComponent,
                         public TiPlotOwner,
                         public TiPlotDataViewHost,
-                        public TiPlotAxisOwner {
+                        public TiPlotAxisOwner,
+                        public TiPlotLimitHost,
+                        public TiPlotAnnotationHost {
  public:
   TiPlotComponent();
   ~TiPlotComponent() override;
@@ -216,7 +213,7 @@ class TiPlotComponent : public TiCustomComponent,
   void SetAnnotationDefaultPenColor(TColor value) { AnnotationPenColor_ = value; }
   int AnnotationDefaultPenWidth() const { return AnnotationPenWidth_; }
   void SetAnnotationDefaultPenWidth(int value) { AnnotationPenWidth_ = value; }
-  bool ClipAnnotationsToAxes() const { return ClipAnnotationsToAxes_; }
+  bool ClipAnnotationsToAxes() const override { return ClipAnnotationsToAxes_; }
   void SetClipAnnotationsToAxes(bool value) { SetAndInvalidate(ClipAnnotationsToAxes_, value); }
   bool BackGroundGradientEnabled() const { return GradientEnabled_; }
   void SetBackGroundGradientEnabled(bool value) { SetAndInvalidate(GradientEnabled_, value); }
@@ -231,6 +228,14 @@ class TiPlotComponent : public TiCustomComponent,
   TiPlotDataFileFormat DataFileFormat() const { return DataFileFormat_; }
   void SetDataFileFormat(TiPlotDataFileFormat value) { DataFileFormat_ = value; }
   bool Loading() const { return Loading_; }
+  // Pictures for annotations, 24 x 24 pixels, filled by the application.
+  TiPlotImageList& ImageList0() { return ImageLists_[0]; }
+  TiPlotImageList& ImageList1() { return ImageLists_[1]; }
+  TiPlotImageList& ImageList2() { return ImageLists_[2]; }
+  // 0: ImageList0, 1: ImageList1, any other index: ImageList2.
+  const TiPlotImageList& ImageList(int index) const override {
+    return ImageLists_[index == 0 || index == 1 ? index : 2];
+  }
 
   // ---- painting ----
   void PaintTo(TCanvas& canvas) override;
@@ -264,8 +269,10 @@ class TiPlotComponent : public TiCustomComponent,
   std::function<void(TiPlotComponent* sender, int index, int buttonType)> OnToolBarButtonClick;
   TiPlotZoomBoxEvent OnBeforeZoomBox;
   std::function<void(TiPlotComponent* sender, int index)> OnDataCursorChange;
+  TiPlotLimitPositionEvent OnLimitLine1PositionChange, OnLimitLine2PositionChange;
+  TiPlotIndexEvent OnAnnotationCoordinatesChange, OnAnnotationCoordinatesChangeFinished;
 
-  // ---- TiPlotOwner, TiPlotDataViewHost, TiPlotAxisOwner ----
+  // ---- TiPlotOwner, TiPlotDataViewHost, TiPlotAxisOwner, TiPlotLimitHost, TiPlotAnnotationHost ----
   std::string Translate(const std::string& text) override;
   bool ObjectPopupAllowed(TiPlotObject* object) override;
   void ShowPopupMenu(TiPopupMenu& menu, int screenX, int screenY) override;
@@ -286,6 +293,9 @@ class TiPlotComponent : public TiCustomComponent,
   void AxisClick(TiPlotAxis* axis) override { ObjectClick(axis, {}); }
   bool ScrollingXAxes() const override { return true; }
   std::vector<TRect>* OccupiedRects() override { return &Occupied_; }
+  void LimitLinePositionChange(TiPlotLimit* limit, int line, double newValue, double oldValue) override;
+  void AnnotationCoordinatesChange(TiPlotAnnotation* annotation) override;
+  void AnnotationCoordinatesChangeFinished(TiPlotAnnotation* annotation) override;
 
   // The mouse as the control receives it (also used by tests).
   void PlotMouseDown(TiPlotMouseButton button, TiPlotShiftState shift, int x, int y);
@@ -354,6 +364,7 @@ class TiPlotComponent : public TiCustomComponent,
   std::string PrintDocumentName_ = "Untitled";
   std::string PrinterName_;
   TFont AnnotationFont_;
+  TiPlotImageList ImageLists_[3] = {TiPlotImageList(24), TiPlotImageList(24), TiPlotImageList(24)};
   TBrushStyle AnnotationBrushStyle_ = bsSolid;
   TColor AnnotationBrushColor_ = clWhite;
   TPenStyle AnnotationPenStyle_ = psSolid;

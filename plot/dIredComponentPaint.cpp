@@ -57,15 +57,7 @@ void RecomputeCursor(C& cursor) {
   if constexpr (requires { cursor.UpdateState(); }) cursor.UpdateState();
 }
 
-template <class A>
-void GiveAnnotationView(A& annotation, TiPlotDataView* view) {
-  if constexpr (requires { annotation.SetDataView(view); }) annotation.SetDataView(view);
-}
-
-bool DrawsFilledBand(TiPlotObject& limit) {
-  auto* band = dynamic_cast<TiPlotFilledBand*>(&limit);
-  return band && band->DrawsFilledBand();
-}
+bool DrawsFilledBand(TiPlotObject& limit) { return static_cast<TiPlotLimit&>(limit).IsFilled(); }
 
 }  // namespace
 
@@ -85,7 +77,10 @@ void TiPlotComponent::PaintTo(TCanvas& canvas) {
   ForEach(Master_->ChannelManager(), [](TiPlotObject& o) { o.PrepareDraw(); });
   ForEach(Master_->XAxisManager(), [](TiPlotObject& o) { o.PrepareDraw(); });
   ForEach(Master_->YAxisManager(), [](TiPlotObject& o) { o.PrepareDraw(); });
-  ForEach(Master_->AnnotationManager(), [&](TiPlotObject& o) { GiveAnnotationView(static_cast<TiPlotAnnotation&>(o), view); });
+  ForEach(Master_->AnnotationManager(), [&](TiPlotObject& o) {
+    static_cast<TiPlotAnnotation&>(o).SetDataView(view);
+    o.SetXYAxesReverse(XYAxesReverse());
+  });
   ForEach(Master_->DataCursorManager(), [&](TiPlotObject& o) { static_cast<TiPlotDataCursor&>(o).SetDataView(view); });
   PaintBackground(canvas);
   view->DrawBackground(&canvas);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -27,8 +28,10 @@ Result RunMonitor(const std::string& args) {
 }  // namespace
 
 TEST(CommandLine, HeadlessTestModeLogsToFileAndStdout) {
-  const std::string log = std::filesystem::temp_directory_path() / "sm-cli-log.csv";
-  const std::string shot = std::filesystem::temp_directory_path() / "sm-cli-shot.png";
+  // Named by process: other test runs on the machine use the same folder.
+  const auto dir = std::filesystem::temp_directory_path();
+  const std::string log = dir / ("sm-cli-log-" + std::to_string(getpid()) + ".csv");
+  const std::string shot = dir / ("sm-cli-shot-" + std::to_string(getpid()) + ".png");
   std::filesystem::remove(log);
   std::filesystem::remove(shot);
   const Result r = RunMonitor("--headless --port COM0 --period 0.05 --open --samples 3 --log-file " + log +

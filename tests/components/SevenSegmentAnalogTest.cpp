@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -274,7 +275,7 @@ TEST(SevenSegmentAnalog, ValueChangeEventsAndBindingHooks) {
 }
 
 TEST(SevenSegmentAnalog, PropertyFileRoundTrip) {
-  const std::string file = (std::filesystem::path(::testing::TempDir()) / "segment-analog.txt").string();
+  const std::string file = (std::filesystem::path(::testing::TempDir()) / ("segment-analog-" + std::to_string(getpid()) + ".txt")).string();
   TiSevenSegmentAnalog a;
   a.SetValue(-123.25);
   a.SetPrecision(1);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -249,7 +250,7 @@ TEST(SevenSegmentCharacter, PunctuationIsDrawnWhereItBelongs) {
 }
 
 TEST(SevenSegmentCharacter, PropertyFileRoundTrip) {
-  const std::string file = (std::filesystem::path(::testing::TempDir()) / "segment-character.txt").string();
+  const std::string file = (std::filesystem::path(::testing::TempDir()) / ("segment-character-" + std::to_string(getpid()) + ".txt")).string();
   TiSevenSegmentCharacter a;
   a.SetCharacter('c');
   a.SetSegmentColor(clYellow);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -173,7 +174,7 @@ TEST(EmfFile, TextsAreOptionalAndFilesAreWrittenWhole) {
   const EmfFile f = ParseEmf(meta.SaveToBytes());
   EXPECT_EQ(f.creator, "");
   EXPECT_EQ(f.U32(60), 0u);
-  const auto path = std::filesystem::temp_directory_path() / "gfx-meta-test.emf";
+  const auto path = std::filesystem::temp_directory_path() / ("gfx-meta-test-" + std::to_string(getpid()) + ".emf");
   meta.SaveToFile(path.string());
   EXPECT_EQ(platform::ReadWholeFile(path.string()), meta.SaveToBytes());
   std::filesystem::remove(path);

@@ -56,15 +56,6 @@ struct Chart {
   }
 };
 
-class BandLimit : public TiPlotLimit, public TiPlotFilledBand {
- public:
-  BandLimit(const TiPlotObjectHooks& hooks, bool band) : TiPlotLimit(hooks), band_(band) {}
-  bool DrawsFilledBand() const override { return band_; }
-
- private:
-  bool band_;
-};
-
 int PositionOfChannel(const TiPlotComponent& plot) {
   const auto& list = plot.DrawList();
   for (size_t i = 0; i < list.size(); ++i)
@@ -214,11 +205,9 @@ TEST(PlotFrame, LaterChannelOfALayerIsDrawnFirst) {
 
 TEST(PlotFrame, FilledBandGoesBelowTheGridAndLineLimitAboveIt) {
   Chart c;
-  auto* hooks = c.plot.MasterManager();
-  auto* band = new BandLimit(hooks->Hooks(), true);
-  band->Inserted();
-  auto* line = new BandLimit(hooks->Hooks(), false);
-  line->Inserted();
+  TiPlotLimit* band = c.plot.Limit(c.plot.AddLimit());
+  band->SetStyle(iplsBandY);
+  TiPlotLimit* line = c.plot.Limit(c.plot.AddLimit());
   ReadyChannels(c.plot, 1);
   c.Paint();
   const auto order = DrawOrder(c.plot);
