@@ -3,10 +3,10 @@
 #pragma once
 #include <QIcon>
 #include <QImage>
-#include <initializer_list>
+#include <array>
 
 // The sizes a desktop asks for in menus, task bars and launchers.
-inline constexpr std::initializer_list<int> kWindowIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+inline constexpr std::array kWindowIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
 
 QImage WindowIconImage(int size);
 // Every size of kWindowIconSizes.
