@@ -153,6 +153,7 @@ void TiComponent::PaintBuffered(TCanvas& canvas) {
   target.RemoveClip();
   try {
     PaintTo(target);
+    DrawOverlay(target);
   } catch (const std::exception& e) {
     DrawPaintError(target, e.what());
   }

@@ -146,6 +146,8 @@ class TiComponent : public TCustomControl, public TPersistent {
   void DrawPaintError(TCanvas& canvas, const std::string& message);
   // For a DrawBackGround that draws the background its own way.
   void BackGroundDrawn() { backGroundChanged_ = false; }
+  // Drawn over what PaintTo drew, on screen only (an error flag).
+  virtual void DrawOverlay(TCanvas& canvas) {}
 
  private:
   void PaintBuffered(TCanvas& canvas);

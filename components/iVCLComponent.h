@@ -15,6 +15,12 @@
 // The internal timer: TimerStart(first, interval) waits `first` ms for the
 // first tick, then ticks every `interval` ms; OnInternalTimer runs on the GUI
 // thread. A running timer ignores TimerStart until TimerStop.
+//
+// OPC binding: OPCItems() holds items that each feed one published property,
+// named by a dotted path ("Value", "Font.Color"), on the GUI thread. For each
+// good value OnBeforeNewOPCData may change the value before it is stored;
+// OnNewOPCData follows every value. An item with AutoError shows the error
+// flag (ErrorActive: a red frame over the control) while its quality is bad.
 #pragma once
 #include <functional>
 #include <memory>
@@ -22,6 +28,7 @@
 
 #include "components/iComponent.h"
 #include "components/iInternalTimer.h"
+#include "opc/dEDOItem.h"
 
 class TiVCLComponent : public TiComponent {
  public:
@@ -45,13 +52,23 @@ class TiVCLComponent : public TiComponent {
 
   bool ParentCopyStale() const { return parentCopyStale_; }
 
+  TiOPCItemManager& OPCItems() { return *opcItems_; }
+  const TiOPCItemManager& OPCItems() const { return *opcItems_; }
+  std::function<void(TiVCLComponent* sender, int itemIndex, TiOPCValue& value)> OnBeforeNewOPCData;
+  std::function<void(TiVCLComponent* sender, int itemIndex)> OnNewOPCData;
+  bool InOPCUpdate() const { return inOPCUpdate_; }
+  bool ErrorActive() const { return errorActive_; }
+  void SetErrorActive(bool value) { SetAndInvalidate(errorActive_, value); }
+
  protected:
   void BoundsChanged() override;
   void BackGroundChangeNotification() override;
+  void DrawOverlay(TCanvas& canvas) override;
 
  private:
   void MarkParentCopyStale();
   void RefreshParentCopy();
+  void OPCNewData(TiOPCItem& item);
 
   bool transparent_ = false;
   bool parentCopyStale_ = false;
@@ -59,4 +76,8 @@ class TiVCLComponent : public TiComponent {
   std::unique_ptr<TBitmap> parentCopy_;
   std::recursive_mutex section_;
   TiInternalTimer timer_;
+  bool inOPCUpdate_ = false;
+  bool errorActive_ = false;
+  // Last: its items go (and stop their subscriptions) before the rest.
+  std::unique_ptr<TiOPCItemManager> opcItems_;
 };

@@ -34,9 +34,28 @@ TiPlotChannelCustom::TiPlotChannelCustom(const TiPlotObjectHooks& hooks)
   l.MarkersBrushColor = clRed;
   MarkersFont_.Color = clWhite;
   MarkersFont_.Style = FontStyleBit(fsBold);
+  CreateOPCItem();
 }
 
 TiPlotChannelCustom::~TiPlotChannelCustom() = default;
+
+void TiPlotChannelCustom::CreateOPCItem() {
+  TiOPCItemManagerHooks hooks;
+  hooks.NewData = [this](TiOPCItem& item) { OPCNewData(item.Value(), item.TimeStamp()); };
+  OPCItems_ = std::make_unique<TiOPCItemManager>(std::move(hooks));
+  OPCItem_ = OPCItems_->Add();
+  OPCItem_->SetPropertyName("Data");
+}
+
+void TiPlotChannelCustom::Inserted() {
+  TiPlotManagerObject::Inserted();
+  if (!OPCAutoConnect()) return;
+  try {
+    OPCItem_->Connect();
+  } catch (const std::exception&) {
+    // Best effort, as after loading: the item stays unconnected.
+  }
+}
 
 const TClassInfo& TiPlotChannelCustom::StaticClass() {
   using C = TiPlotChannelCustom;

@@ -12,6 +12,7 @@
 #include <string>
 #include <variant>
 
+#include "opc/dEDOItem.h"
 #include "platform/Canvas.h"
 #include "plot/dIredAxis.h"
 #include "plot/dIredDataCustomList.h"
@@ -24,15 +25,7 @@
 // User data of a channel; monostate = unassigned.
 using TiPlotTag = std::variant<std::monostate, int64_t, double, bool, std::string>;
 // A value delivered by the channel's OPC item.
-using TiPlotOPCValue = std::variant<std::monostate, int64_t, double, bool, std::string>;
-
-// The settings a channel forwards to its OPC item (the item itself lives in
-// opc/ and attaches through OPCNewData).
-struct TiPlotChannelOPCSettings {
-  std::string GroupName, ComputerName, ServerName, ItemName;
-  int32_t UpdateRate = 500;
-  bool AutoConnect = true;
-};
+using TiPlotOPCValue = TiOPCValue;
 
 class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExtents {
  public:
@@ -122,19 +115,25 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   const TiPlotTag& Tag() const { return Tag_; }
   void SetTag(const TiPlotTag& value) { Tag_ = value; }
 
-  const TiPlotChannelOPCSettings& OPC() const { return OPC_; }
-  const std::string& OPCGroupName() const { return OPC_.GroupName; }
-  void SetOPCGroupName(const std::string& value) { SetProperty(OPC_.GroupName, value); }
-  const std::string& OPCComputerName() const { return OPC_.ComputerName; }
-  void SetOPCComputerName(const std::string& value) { SetProperty(OPC_.ComputerName, value); }
-  const std::string& OPCServerName() const { return OPC_.ServerName; }
-  void SetOPCServerName(const std::string& value) { SetProperty(OPC_.ServerName, value); }
-  const std::string& OPCItemName() const { return OPC_.ItemName; }
-  void SetOPCItemName(const std::string& value) { SetProperty(OPC_.ItemName, value); }
-  int32_t OPCUpdateRate() const { return OPC_.UpdateRate; }
-  void SetOPCUpdateRate(int32_t value) { SetProperty(OPC_.UpdateRate, value); }
-  bool OPCAutoConnect() const { return OPC_.AutoConnect; }
-  void SetOPCAutoConnect(bool value) { SetProperty(OPC_.AutoConnect, value); }
+  // Forwarded to the channel's OPC item (PropertyName "Data"), whose new
+  // values become points (OPCNewData).
+  TiOPCItem& OPCItem() const { return *OPCItem_; }
+  const std::string& OPCGroupName() const { return OPCItem_->GroupName(); }
+  void SetOPCGroupName(const std::string& value) { SetOPC(&TiOPCItem::GroupName, &TiOPCItem::SetGroupName, value); }
+  const std::string& OPCComputerName() const { return OPCItem_->ComputerName(); }
+  void SetOPCComputerName(const std::string& value) {
+    SetOPC(&TiOPCItem::ComputerName, &TiOPCItem::SetComputerName, value);
+  }
+  const std::string& OPCServerName() const { return OPCItem_->ServerName(); }
+  void SetOPCServerName(const std::string& value) {
+    SetOPC(&TiOPCItem::ServerName, &TiOPCItem::SetServerName, value);
+  }
+  const std::string& OPCItemName() const { return OPCItem_->ItemName(); }
+  void SetOPCItemName(const std::string& value) { SetOPC(&TiOPCItem::ItemName, &TiOPCItem::SetItemName, value); }
+  int32_t OPCUpdateRate() const { return OPCItem_->UpdateRate(); }
+  void SetOPCUpdateRate(int32_t value) { SetOPC(&TiOPCItem::UpdateRate, &TiOPCItem::SetUpdateRate, value); }
+  bool OPCAutoConnect() const { return OPCItem_->AutoConnect(); }
+  void SetOPCAutoConnect(bool value) { SetOPC(&TiOPCItem::AutoConnect, &TiOPCItem::SetAutoConnect, value); }
 
   // ---- Points -----------------------------------------------------------
   // Adds one point: list, statistics, axis tracking, logging, notification.
@@ -275,6 +274,8 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // or a legend (they show this channel).
   void NotifyFocus(TiPlotObject* object) override;
   TiPlotCursorId GetMouseCursor(TPoint) override { return crHandPoint; }
+  // Then connects the OPC item when OPCAutoConnect is set.
+  void Inserted() override;
 
  protected:
   // Replaces the list (a new data style); the attributes and ring size are
@@ -295,6 +296,13 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   bool IsValidPoint(int Index) const;
 
  private:
+  void CreateOPCItem();
+  template <class G, class S, class V>
+  void SetOPC(G get, S set, const V& value) {
+    if ((OPCItem_->*get)() == value) return;
+    (OPCItem_->*set)(value);
+    DoChange();
+  }
   template <class F, class V>
   void SetListed(F field, const V& value) {
     DataList_.get()->*field = value;
@@ -367,7 +375,9 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   TiPlotChannelStatistics Stat_;
   TiPlotDataStyle DataStyle_ = ipdsStandard;
   TFont MarkersFont_;
-  TiPlotChannelOPCSettings OPC_;
+  // Last: its item stops its subscription before the rest goes.
+  std::unique_ptr<TiOPCItemManager> OPCItems_;
+  TiOPCItem* OPCItem_ = nullptr;
 };
 
 // The list class of a data style.

@@ -2,6 +2,7 @@
 // properties (the data view's lanes "DataViewZHorz" and "DataViewZVert"
 // last), then one collection per manager in a fixed order.
 #include "components/iFont.h"
+#include "components/iOPCBinding.h"
 #include "platform/Exception.h"
 #include "plot/dIredComponent.h"
 #include "plot/dIredLabel.h"
@@ -99,6 +100,38 @@ void ReadAxes(TiPlotStreamReader& reader, TiPlotObjectManagerCustom& manager) {
   reader.ReadCollectionEnd();
 }
 
+void WriteOPCItems(TiPlotStreamWriter& writer, const TiOPCItemManager& items) {
+  if (items.Count() == 0) return;
+  writer.WriteName("OPCItems");
+  writer.BeginCollection();
+  for (int i = 0; i < items.Count(); ++i) {
+    writer.BeginItem();
+    writer.WriteProperties(ReflectOPCItem(*items.Item(i)));
+    writer.EndItem();
+  }
+  writer.EndCollection();
+}
+
+// The stored list replaces the items; each connects once its properties are
+// all read.
+void ReadOPCItems(TiPlotStreamReader& reader, TiOPCItemManager& items) {
+  reader.CheckCollection();
+  items.Clear();
+  reader.ReadCollectionBegin();
+  while (reader.ReadItemBegin()) {
+    TiOPCItem* item = items.Add();
+    item->BeginRead();
+    try {
+      reader.ReadProperties(ReflectOPCItem(*item));
+    } catch (...) {
+      items.Delete(items.Count() - 1);  // half read: it must not connect
+      throw;
+    }
+    item->EndRead();
+  }
+  reader.ReadCollectionEnd();
+}
+
 }  // namespace
 
 const TClassInfo& TiPlotComponent::StaticClass() {
@@ -117,6 +150,7 @@ std::string TiPlotComponent::WriteDescription() const {
     writer.WriteName("TranslationManager");
     table->WriteToStream(writer);
   }
+  WriteOPCItems(writer, OPCItems());
   return writer.Text();
 }
 
@@ -160,6 +194,8 @@ void TiPlotComponent::ReadExtraAndManagers(TiPlotStreamReader& reader) {
         target->ReadFromStream(reader);
       else if (SameText(name, "TranslationManager") && Master_->TranslationManager())
         Master_->TranslationManager()->ReadFromStream(reader);
+      else if (SameText(name, "OPCItems"))
+        ReadOPCItems(reader, OPCItems());
       else
         reader.SkipValue();
       continue;

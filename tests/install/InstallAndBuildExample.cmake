@@ -24,7 +24,7 @@ foreach(file
     share/icons/hicolor/16x16/apps/sensor-monitor.png share/icons/hicolor/256x256/apps/sensor-monitor.png
     share/man/man1/sensor-monitor.1.gz share/man/man1/sensor-sim.1.gz
     share/doc/sensor-monitor/README.md
-    include/SensorMonitor/plot/dIred.h include/SensorMonitor/platform/ControlQt.h)
+    include/SensorMonitor/plot/dIred.h include/SensorMonitor/platform/ControlQt.h include/SensorMonitor/opc/dEDOItem.h)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "${file} is not installed")
   endif()
