@@ -217,6 +217,12 @@ void TPainterCanvas::DoRectangle(const TRect& r) {
     if (r.Width() > 1 && r.Height() > 1) p_.fillRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1), p_.brush());
     return;
   }
+  // A one-pixel rectangle is its outline's single pixel; Qt draws nothing
+  // for a rectangle of no extent.
+  if (r.Width() == 1 && r.Height() == 1 && Pen.Width <= 1) {
+    p_.drawPoint(r.Left, r.Top);
+    return;
+  }
   int inset = Pen.Style == psInsideFrame && Pen.Width > 1 ? Pen.Width / 2 : 0;
   p_.drawRect(QRect(r.Left + inset, r.Top + inset, r.Width() - 1 - 2 * inset, r.Height() - 1 - 2 * inset));
 }

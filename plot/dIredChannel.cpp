@@ -9,7 +9,12 @@
 #include "plot/iVisibleRange.h"
 
 TiPlotChannel::TiPlotChannel(const TiPlotObjectHooks& hooks)
-    : TiPlotChannelCustom(hooks), StartTime_(platform::Now()) {}
+    : TiPlotChannelCustom(hooks), StartTime_(platform::Now()) {
+  TiPlotDataCustomList& l = DataList();
+  l.BarWidth = 5;
+  l.BarPenColor = clRed;
+  l.BarBrushColor = clRed;
+}
 
 TiPlotChannel::~TiPlotChannel() = default;
 
@@ -41,6 +46,37 @@ const TClassInfo& TiPlotChannel::StaticClass() {
           .Default(ipdrScale)
           .Float("DigitalReferenceLow", &C::DigitalReferenceLow, &C::SetDigitalReferenceLow).DefaultFloat(10)
           .Float("DigitalReferenceHigh", &C::DigitalReferenceHigh, &C::SetDigitalReferenceHigh).DefaultFloat(90)
+          .Bool("BarEnabled", &C::BarEnabled, &C::SetBarEnabled).Default(0)
+          .Float("BarReference", &C::BarReference, &C::SetBarReference).DefaultFloat(0)
+          .Float("BarWidth", &C::BarWidth, &C::SetBarWidth).DefaultFloat(5)
+          .Color("BarPenColor", &C::BarPenColor, &C::SetBarPenColor).Default(clRed)
+          .Integer("BarPenWidth", &C::BarPenWidth, &C::SetBarPenWidth).Default(0)
+          .Enum("BarPenStyle", &C::BarPenStyle, &C::SetBarPenStyle,
+                {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"})
+          .Default(psSolid)
+          .Color("BarBrushColor", &C::BarBrushColor, &C::SetBarBrushColor).Default(clRed)
+          .Enum("BarBrushStyle", &C::BarBrushStyle, &C::SetBarBrushStyle,
+                {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
+                 "bsDiagCross"})
+          .Default(bsSolid)
+          .Bool("BarPenUseChannelColor", &C::BarPenUseChannelColor, &C::SetBarPenUseChannelColor).Default(1)
+          .Bool("BarBrushUseChannelColor", &C::BarBrushUseChannelColor, &C::SetBarBrushUseChannelColor).Default(1)
+          .Bool("HighLowEnabled", &C::HighLowEnabled, &C::SetHighLowEnabled).Default(0)
+          .Enum("HighLowStyle", &C::HighLowStyle, &C::SetHighLowStyle, {"iphlsOpenClose", "iphlsCandleStick"})
+          .Default(iphlsOpenClose)
+          .Color("HighLowBarColor", &C::HighLowBarColor, &C::SetHighLowBarColor).Default(clAqua)
+          .Float("HighLowBarWidth", &C::HighLowBarWidth, &C::SetHighLowBarWidth).DefaultFloat(0.5)
+          .Bool("HighLowOpenShow", &C::HighLowOpenShow, &C::SetHighLowOpenShow).Default(1)
+          .Bool("HighLowCloseShow", &C::HighLowCloseShow, &C::SetHighLowCloseShow).Default(1)
+          .Color("HighLowOpenColor", &C::HighLowOpenColor, &C::SetHighLowOpenColor).Default(clLime)
+          .Color("HighLowCloseColor", &C::HighLowCloseColor, &C::SetHighLowCloseColor).Default(clRed)
+          .Float("HighLowOpenWidth", &C::HighLowOpenWidth, &C::SetHighLowOpenWidth).DefaultFloat(1)
+          .Float("HighLowCloseWidth", &C::HighLowCloseWidth, &C::SetHighLowCloseWidth).DefaultFloat(1)
+          .Float("HighLowOpenHeight", &C::HighLowOpenHeight, &C::SetHighLowOpenHeight).DefaultFloat(1)
+          .Float("HighLowCloseHeight", &C::HighLowCloseHeight, &C::SetHighLowCloseHeight).DefaultFloat(1)
+          .Color("HighLowShadowColor", &C::HighLowShadowColor, &C::SetHighLowShadowColor).Default(clGray)
+          .Color("HighLowBullishColor", &C::HighLowBullishColor, &C::SetHighLowBullishColor).Default(clWhite)
+          .Color("HighLowBearishColor", &C::HighLowBearishColor, &C::SetHighLowBearishColor).Default(clGray)
           .Build();
   return info;
 }
@@ -155,8 +191,10 @@ void TiPlotChannel::Draw(TCanvas* canvas, TColor) {
   if (!canvas) return;
   try {
     DrawStraightLineFill(canvas, XYAxesReverse());
+    DrawBars(canvas, XYAxesReverse());
     DrawTrace(canvas, XYAxesReverse());
     DrawMarkers(canvas, XYAxesReverse());
+    DrawHighLow(canvas, XYAxesReverse());
   } catch (...) {
     // A bad frame of one channel (an interpolation error, a list index)
     // must not keep the rest of the chart from drawing.

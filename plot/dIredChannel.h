@@ -4,6 +4,7 @@
 #pragma once
 #include "platform/Clock.h"
 #include "plot/dIredChannelCustom.h"
+#include "plot/iChannelBars.h"
 #include "plot/iPixelCache.h"
 
 // Where a value from the OPC item takes its X from.
@@ -74,7 +75,80 @@ class TiPlotChannel : public TiPlotChannelCustom {
   double DigitalReferenceHigh() const { return DigitalReferenceHigh_; }  // level of any other Y
   void SetDigitalReferenceHigh(double value) { SetProperty(DigitalReferenceHigh_, value); }
 
+  // Bars from BarReference to each point (widths in X units). The L ones
+  // are kept in the data list with the other point attributes.
+  bool BarEnabled() const { return BarEnabled_; }
+  void SetBarEnabled(bool value) { SetProperty(BarEnabled_, value); }
+  double BarReference() const { return DataList().BarReference; }
+  void SetBarReference(double value) { SetListed(&TiPlotPointAttributes::BarReference, value); }
+  double BarWidth() const { return DataList().BarWidth; }
+  void SetBarWidth(double value) { SetListed(&TiPlotPointAttributes::BarWidth, value); }
+  TColor BarPenColor() const { return DataList().BarPenColor; }
+  void SetBarPenColor(TColor value) { SetListed(&TiPlotPointAttributes::BarPenColor, value); }
+  int32_t BarPenWidth() const { return DataList().BarPenWidth; }
+  void SetBarPenWidth(int32_t value) { SetListed(&TiPlotPointAttributes::BarPenWidth, value); }
+  TPenStyle BarPenStyle() const { return static_cast<TPenStyle>(DataList().BarPenStyle); }
+  void SetBarPenStyle(TPenStyle value) { SetListed(&TiPlotPointAttributes::BarPenStyle, uint8_t{value}); }
+  TColor BarBrushColor() const { return DataList().BarBrushColor; }
+  void SetBarBrushColor(TColor value) { SetListed(&TiPlotPointAttributes::BarBrushColor, value); }
+  TBrushStyle BarBrushStyle() const { return static_cast<TBrushStyle>(DataList().BarBrushStyle); }
+  void SetBarBrushStyle(TBrushStyle value) { SetListed(&TiPlotPointAttributes::BarBrushStyle, uint8_t{value}); }
+  bool BarPenUseChannelColor() const { return BarPenUseChannelColor_; }  // outline in Color
+  void SetBarPenUseChannelColor(bool value) { SetProperty(BarPenUseChannelColor_, value); }
+  bool BarBrushUseChannelColor() const { return BarBrushUseChannelColor_; }  // fill in Color
+  void SetBarBrushUseChannelColor(bool value) { SetProperty(BarBrushUseChannelColor_, value); }
+
+  // High-low bars from the points' High, Low, Open and Close (full list).
+  // Widths are in X units, heights in Y units.
+  bool HighLowEnabled() const { return HighLow_.Enabled; }
+  void SetHighLowEnabled(bool value) { SetProperty(HighLow_.Enabled, value); }
+  TiPlotHighLowStyle HighLowStyle() const { return HighLow_.Style; }
+  void SetHighLowStyle(TiPlotHighLowStyle value) { SetProperty(HighLow_.Style, value); }
+  TColor HighLowBarColor() const { return HighLow_.BarColor; }
+  void SetHighLowBarColor(TColor value) { SetProperty(HighLow_.BarColor, value); }
+  double HighLowBarWidth() const { return HighLow_.BarWidth; }
+  void SetHighLowBarWidth(double value) { SetProperty(HighLow_.BarWidth, value); }
+  bool HighLowOpenShow() const { return HighLow_.OpenShow; }
+  void SetHighLowOpenShow(bool value) { SetProperty(HighLow_.OpenShow, value); }
+  bool HighLowCloseShow() const { return HighLow_.CloseShow; }
+  void SetHighLowCloseShow(bool value) { SetProperty(HighLow_.CloseShow, value); }
+  TColor HighLowOpenColor() const { return HighLow_.OpenColor; }
+  void SetHighLowOpenColor(TColor value) { SetProperty(HighLow_.OpenColor, value); }
+  TColor HighLowCloseColor() const { return HighLow_.CloseColor; }
+  void SetHighLowCloseColor(TColor value) { SetProperty(HighLow_.CloseColor, value); }
+  double HighLowOpenWidth() const { return HighLow_.OpenWidth; }
+  void SetHighLowOpenWidth(double value) { SetProperty(HighLow_.OpenWidth, value); }
+  double HighLowCloseWidth() const { return HighLow_.CloseWidth; }
+  void SetHighLowCloseWidth(double value) { SetProperty(HighLow_.CloseWidth, value); }
+  double HighLowOpenHeight() const { return HighLow_.OpenHeight; }
+  void SetHighLowOpenHeight(double value) { SetProperty(HighLow_.OpenHeight, value); }
+  double HighLowCloseHeight() const { return HighLow_.CloseHeight; }
+  void SetHighLowCloseHeight(double value) { SetProperty(HighLow_.CloseHeight, value); }
+  TColor HighLowShadowColor() const { return HighLow_.ShadowColor; }  // candle wick and outline
+  void SetHighLowShadowColor(TColor value) { SetProperty(HighLow_.ShadowColor, value); }
+  TColor HighLowBullishColor() const { return HighLow_.BullishColor; }  // body when Open <= Close
+  void SetHighLowBullishColor(TColor value) { SetProperty(HighLow_.BullishColor, value); }
+  TColor HighLowBearishColor() const { return HighLow_.BearishColor; }  // body when Open > Close
+  void SetHighLowBearishColor(TColor value) { SetProperty(HighLow_.BearishColor, value); }
+  const TiPlotHighLowSettings& HighLow() const { return HighLow_; }
+
+  // ---- Reading ------------------------------------------------------------
+  // The first point at or after X in data order; -1 without an X axis or
+  // points, or when X lies outside the stored X. Binary search.
+  int FindIndex(double X);
+  // The trace's Y at X: interpolated in pixel space between the points
+  // around X, or the level that holds there for a digital channel. False
+  // when there is none (outside, on the first point, next to a Null point).
+  bool ValueAtX(double X, double& Y);
+  void UpdateDataCursor(TiPlotDataCursor& cursor) override;
+  // The markers' hit test, then for the right button the trace within 10
+  // pixels of the pointer.
+  bool HitTest(const TiPlotMouseData& mouse) override;
+
   // ---- Drawing ------------------------------------------------------------
+  // A digital channel sets its markers on its levels, without the turn-off
+  // limit.
+  void DrawMarkers(TCanvas* canvas, bool axesSwapped) override;
   // Visible range, direction, digital levels and an emptied pixel cache;
   // ready when both axes exist, the channel is visible and has points in
   // view (the step styles draw with none in view).
@@ -94,8 +168,15 @@ class TiPlotChannel : public TiPlotChannelCustom {
  protected:
   // The data view's rectangle, for levels given in percent.
   virtual TRect DataViewRect();
+  bool ReadsDigital() const override { return DigitalEnabled_; }
+  std::string InverseDeltaText(double x) override;
 
  private:
+  void DrawBars(TCanvas* canvas, bool axesSwapped);
+  void DrawHighLow(TCanvas* canvas, bool axesSwapped);
+  // The reading at X (pointer pixel `pixel`) by interpolation style.
+  bool ReadValue(double X, int pixel, double& Y);
+  bool OutsideData(double X);
   void DrawStraightLineFill(TCanvas* canvas, bool axesSwapped);
   TColor TraceFillColor() const { return FillUseChannelColor_ ? Color() : FillColor_; }
   bool UsesFill() const { return FillEnabled_ && FillStyle_ != bsClear; }
@@ -118,4 +199,7 @@ class TiPlotChannel : public TiPlotChannelCustom {
   bool DigitalEnabled_ = false;
   TiPlotDigitalReferenceStyle DigitalReferenceStyle_ = ipdrScale;
   double DigitalReferenceLow_ = 10, DigitalReferenceHigh_ = 90;
+  bool BarEnabled_ = false;
+  bool BarPenUseChannelColor_ = true, BarBrushUseChannelColor_ = true;
+  TiPlotHighLowSettings HighLow_;
 };

@@ -20,7 +20,11 @@
 #include "plot/dIredObjects.h"
 #include "plot/iChannelScale.h"
 #include "plot/iChannelStatistics.h"
+#include "plot/iCursorReadOut.h"
+#include "plot/iMarkerShape.h"
 #include "plot/iPlotScaledAxis.h"
+
+class TiPlotDataCursor;
 
 // User data of a channel; monostate = unassigned.
 using TiPlotTag = std::variant<std::monostate, int64_t, double, bool, std::string>;
@@ -259,7 +263,38 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // The plain straight trace: one segment per pair of valid neighbours, with
   // the later point's pen; Null breaks it, Empty points are passed over.
   virtual void DrawTrace(TCanvas* canvas, bool axesSwapped);
-  virtual void DrawMarkers(TCanvas* canvas, bool axesSwapped) {}
+  // Markers on the drawable points of the visible range, in MarkersFont;
+  // none while more than MarkersTurnOffLimit (when > 0) points are in view.
+  virtual void DrawMarkers(TCanvas* canvas, bool axesSwapped);
+  // One marker centred on (x, y) in the look of point Index, or for -1 the
+  // legend sample: the channel's look with the size capped at 6.
+  void DrawMarker(TCanvas& canvas, int Index, int x, int y);
+  TiPlotMarkerLook MarkerLook(int Index) const;
+  // Markers on, a valid point, both axes, its own MarkersVisible where
+  // individual markers are allowed, and X and Y inside their axes.
+  bool MarkerDrawable(int Index);
+
+  // ---- Mouse --------------------------------------------------------------
+  // The rectangle the legend drew the title in (empty when not drawn).
+  const TRect& LegendRect() const { return LegendRect_; }
+  void SetLegendRect(const TRect& rect) { LegendRect_ = rect; }
+  // The marker the last hit test in select mode found (-1: none).
+  int MarkerUnderPointer() const { return HitMarker_; }
+  // The legend rectangle, or in the toolbar's select mode a marker.
+  bool HitTest(const TiPlotMouseData& mouse) override;
+  void DoMouseLeftDown(const TiPlotMouseData& mouse) override;
+  // A release on the pressed marker is a data-point click; otherwise one in
+  // the legend rectangle after a press is a channel click. The channel
+  // reports its clicks itself: the base's report would add a second one.
+  void DoMouseUp(const TiPlotMouseData& mouse) override;
+
+  // ---- Data cursor --------------------------------------------------------
+  // Computes the reading at the cursor's pointers, hands it to the cursor
+  // and keeps its texts for the legend.
+  virtual void UpdateDataCursor(TiPlotDataCursor& cursor) {}
+  const TiPlotCursorReadOut& CursorReadOut() const { return ReadOut_; }
+  const std::string& CursorXText() const { return ReadOut_.XText; }
+  const std::string& CursorYText() const { return ReadOut_.YText; }
 
   // ---- OPC --------------------------------------------------------------
   // A new value from the channel's OPC item, with the server's time stamp
@@ -278,6 +313,22 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   void Inserted() override;
 
  protected:
+  // Sets the cursor's values (status, Y, X), then the texts of the reading:
+  // the cursor's hint and the read-out cache.
+  void ReportReading(TiPlotDataCursor& cursor, int status, double y, double x);
+  // A digital channel reads "High" and "Low".
+  virtual bool ReadsDigital() const { return false; }
+  // The text of a frequency below the "Infinite" bound.
+  virtual std::string InverseDeltaText(double x) { return GetXText(x); }
+  // The pixels of point Index on its axes, in axis orientation (x and y not
+  // exchanged); false without both axes.
+  bool PointPixels(int Index, int& px, int& py);
+  // A list-stored property: stored and notified unconditionally.
+  template <class F, class V>
+  void SetListed(F field, const V& value) {
+    DataList_.get()->*field = value;
+    DoChange();
+  }
   // Replaces the list (a new data style); the attributes and ring size are
   // copied over.
   void ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> list);
@@ -301,11 +352,6 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   void SetOPC(G get, S set, const V& value) {
     if ((OPCItem_->*get)() == value) return;
     (OPCItem_->*set)(value);
-    DoChange();
-  }
-  template <class F, class V>
-  void SetListed(F field, const V& value) {
-    DataList_.get()->*field = value;
     DoChange();
   }
   // Sets `changed` when an axis moved and left its repaint request to
@@ -375,6 +421,13 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   TiPlotChannelStatistics Stat_;
   TiPlotDataStyle DataStyle_ = ipdsStandard;
   TFont MarkersFont_;
+  TRect LegendRect_;
+  int HitMarker_ = -1;  // the marker under the pointer and its box
+  TRect HitMarkerBox_;
+  bool MarkerPressed_ = false;  // the pressed marker and its box
+  int PressedMarker_ = -1;
+  TRect PressedMarkerBox_;
+  TiPlotCursorReadOut ReadOut_;
   // Last: its item stops its subscription before the rest goes.
   std::unique_ptr<TiOPCItemManager> OPCItems_;
   TiOPCItem* OPCItem_ = nullptr;

@@ -74,6 +74,11 @@ TiPlotComponent::~TiPlotComponent() {
 // Toolbars reach the chart-wide operations through their chart link, also
 // when they were read from a stored description.
 void TiPlotComponent::WireObject(TiObject* object) {
+  if (auto* cursor = dynamic_cast<TiPlotDataCursor*>(object)) {
+    cursor->OnValuesChange = [this, cursor](TiObject*) {
+      if (!Loading_ && OnDataCursorChange) OnDataCursorChange(this, IndexOf(cursor));
+    };
+  }
   auto* toolBar = dynamic_cast<TiPlotToolBar*>(object);
   if (!toolBar) return;
   toolBar->Chart.PauseAll = [this] { PauseAll(); };
@@ -313,6 +318,12 @@ void TiPlotComponent::ObjectLostFocus(TiPlotObject* object) { Fire(OnLostFocus, 
 void TiPlotComponent::ObjectClick(TiPlotObject* object, const TiPlotMouseData&) {
   Fire(DblClickPending_ ? OnDblClick : OnClick, object);
   DblClickPending_ = false;
+}
+
+void TiPlotComponent::ObjectDataPointClick(TiPlotObject* object, int point) {
+  const TiPlotDataPointEvent& event = DblClickPending_ ? OnDblClickDataPoint : OnClickDataPoint;
+  DblClickPending_ = false;
+  if (!Loading_ && event) event(this, IndexOf(object), point);
 }
 
 void TiPlotComponent::DataViewClick(TiPlotObject* view) { ObjectClick(view, {}); }

@@ -279,6 +279,7 @@ class TiPlotComponent : public TiCustomComponent,
   void ObjectMouseDown(TiPlotObject* object, const TiPlotMouseData& mouse) override;
   void ObjectMouseMove(TiPlotObject* object, const TiPlotMouseData& mouse) override;
   void ObjectClick(TiPlotObject* object, const TiPlotMouseData& mouse) override;
+  void ObjectDataPointClick(TiPlotObject* object, int point) override;
   void ObjectGotFocus(TiPlotObject* object) override;
   void ObjectLostFocus(TiPlotObject* object) override;
   bool BeforeZoomBox(const TRect& rect) override;
@@ -307,7 +308,7 @@ class TiPlotComponent : public TiCustomComponent,
   void HintTimerExpired();
   void HideHint();
   void MouseCaptureLost();
-  TiPlotObject* HitTest(int x, int y);
+  TiPlotObject* HitTest(int x, int y, TiPlotMouseButton button = ipmbLeft);
 
  protected:
   void iMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

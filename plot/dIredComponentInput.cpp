@@ -63,8 +63,9 @@ TiPlotObject* TiPlotComponent::HitPass(int pass, const TiPlotMouseData& mouse) {
   return nullptr;
 }
 
-TiPlotObject* TiPlotComponent::HitTest(int x, int y) {
-  const TiPlotMouseData mouse = MouseRecord(x, y, Shift_);
+TiPlotObject* TiPlotComponent::HitTest(int x, int y, TiPlotMouseButton button) {
+  TiPlotMouseData mouse = MouseRecord(x, y, Shift_);
+  mouse.Button = button;  // a channel's trace answers the right button only
   for (int pass = 1; pass <= 3; ++pass)
     if (TiPlotObject* hit = HitPass(pass, mouse)) return hit;
   return nullptr;
@@ -78,7 +79,7 @@ void TiPlotComponent::PlotMouseDown(TiPlotMouseButton button, TiPlotShiftState s
   SetFocus();
   HideHint();
   if (button == ipmbRight) Master_->ClearFocusAll();
-  TiPlotObject* hit = HitTest(x, y);
+  TiPlotObject* hit = HitTest(x, y, button);
   Pressed_ = hit;
   LastReleased_ = nullptr;
   if (!hit) {

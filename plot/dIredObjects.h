@@ -63,6 +63,8 @@ class TiPlotOwner {
   virtual void ObjectMouseDown(TiPlotObject* object, const TiPlotMouseData& mouse) {}
   virtual void ObjectMouseMove(TiPlotObject* object, const TiPlotMouseData& mouse) {}
   virtual void ObjectClick(TiPlotObject* object, const TiPlotMouseData& mouse) {}
+  // A click on point `point` of a channel (its marker).
+  virtual void ObjectDataPointClick(TiPlotObject* object, int point) {}
   virtual void ObjectGotFocus(TiPlotObject* object) {}
   virtual void ObjectLostFocus(TiPlotObject* object) {}
 };
@@ -169,6 +171,9 @@ class TiPlotObject : public TiPersistent {
     if (StoreChanged(field, value)) change();
   }
   void SetHitObject(TiPlotObject* object) { HitObject_ = object; }
+  // An object that reports its own clicks from DoMouseUp ends the press
+  // there, so MouseUp adds no report of its own.
+  void EndMouseDown() { MouseDownActive_ = false; }
   // PrepareDraw of a class that can be not ready (a channel without axes).
   void SetReady(bool value) { Ready_ = value; }
   TiPlotMouseData MouseRecord(TiPlotMouseButton button, TiPlotShiftState shift, int x, int y) const;

@@ -19,10 +19,12 @@ TiPlotLegendLinks DefaultLegendLinks() {
   links.FormatLegendText = [](TiPlotAxis& axis, double value) { return axis.FormatLegendText(value); };
   links.LegendTextWidth = [](TiPlotAxis& axis, TCanvas& canvas) { return axis.LegendTextWidth(&canvas, canvas.Font); };
   links.CursorTextWidth = [](TiPlotAxis& axis, TCanvas& canvas) { return axis.CursorTextWidth(&canvas, canvas.Font); };
-  links.CursorXText = [](TiPlotChannelCustom&) { return std::string(); };
-  links.CursorYText = [](TiPlotChannelCustom&) { return std::string(); };
-  links.DrawMarker = [](TiPlotChannelCustom&, TCanvas&, int, int) {};
+  links.CursorXText = [](TiPlotChannelCustom& channel) { return channel.CursorXText(); };
+  links.CursorYText = [](TiPlotChannelCustom& channel) { return channel.CursorYText(); };
+  links.DrawMarker = [](TiPlotChannelCustom& channel, TCanvas& canvas, int x, int y) {
+    channel.DrawMarker(canvas, -1, x, y);
+  };
   links.LabelsFontColor = [](TiPlotAxis& axis, TColor) { return axis.LabelsFont().Color; };
-  links.StoreLegendRect = [](TiPlotChannelCustom&, const TRect&) {};
+  links.StoreLegendRect = [](TiPlotChannelCustom& channel, const TRect& rect) { channel.SetLegendRect(rect); };
   return links;
 }

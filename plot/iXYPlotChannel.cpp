@@ -1,5 +1,8 @@
 #include "plot/iXYPlotChannel.h"
 
+#include <cmath>
+
+#include "plot/dIredDataCursor.h"
 #include "plot/iChannelStatistics.h"
 
 TiXYPlotChannel::TiXYPlotChannel(const TiPlotObjectHooks& hooks) : TiPlotChannelCustom(hooks) {}
@@ -57,4 +60,23 @@ void TiXYPlotChannel::Draw(TCanvas* canvas, TColor) {
   } catch (...) {
     // One channel's bad frame must not stop the chart's drawing.
   }
+}
+
+void TiXYPlotChannel::UpdateDataCursor(TiPlotDataCursor& cursor) {
+  TiPlotChannelScale* xs = XScale();
+  TiPlotChannelScale* ys = YScale();
+  const double x1 = xs ? xs->PixelToValue(cursor.PointerPixel(1, true)) : 0;
+  const double x2 = xs ? xs->PixelToValue(cursor.PointerPixel(2, true)) : 0;
+  const double y1 = ys ? ys->PixelToValue(cursor.PointerPixel(1, false)) : 0;
+  const double y2 = ys ? ys->PixelToValue(cursor.PointerPixel(2, false)) : 0;
+  double x = 0, y = 0;
+  switch (cursor.Style()) {
+    case ipcsValueXY: x = x1, y = y2; break;
+    case ipcsValueX: x = x1; break;
+    case ipcsValueY: y = y2; break;
+    case ipcsDeltaX: x = std::fabs(x1 - x2); break;
+    case ipcsDeltaY: y = std::fabs(y1 - y2); break;
+    case ipcsInverseDeltaX: x = CursorInverseDelta(x1, x2, xs ? XAxis()->CursorScaler() : 1); break;
+  }
+  ReportReading(cursor, ipcrValue, y, x);
 }

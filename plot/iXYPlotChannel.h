@@ -19,6 +19,9 @@ class TiXYPlotChannel : public TiPlotChannelCustom {
 
   // Ready with both axes, visible, and points; every point is in range.
   void PrepareDraw() override;
+  // The axis values at the pointers (x of pointer 1, y of pointer 2); the
+  // status is always 0.
+  void UpdateDataCursor(TiPlotDataCursor& cursor) override;
   // Trace and markers; an error while drawing skips the rest of the frame.
   void Draw(TCanvas* canvas, TColor backGroundColor) override;
 
