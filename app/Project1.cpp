@@ -52,6 +52,8 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationDisplayName(QString::fromUtf8("Tarnvale-传感器实时监测软件"));
+  // Wayland desktops find the installed entry, and its icon, by this name.
+  QGuiApplication::setDesktopFileName("sensor-monitor");
   platform::InitFormatSettingsFromSystem();
   SubstituteFonts();
 

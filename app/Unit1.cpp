@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -16,6 +15,7 @@
 #include <climits>
 
 #include "app/LogLine.h"
+#include "app/WindowIcon.h"
 #include "app/crc16.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -117,15 +117,6 @@ std::unique_ptr<TChart> Chart(QWidget* parent) {
   chart->EndUpdate();
   platform::SetParentWidget(*chart, parent);
   return chart;
-}
-
-QIcon WindowIcon() {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::black);
-  QPainter p(&pixmap);
-  p.setPen(QPen(Qt::green, 3));
-  p.drawPolyline(QPolygon({{2, 24}, {10, 14}, {16, 20}, {24, 6}, {30, 12}}));
-  return QIcon(pixmap);
 }
 
 // Qt slots must not let an exception escape: each handler runs guarded, and
