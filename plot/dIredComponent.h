@@ -262,6 +262,16 @@ class TiPlotComponent : public TiCustomComponent,
   void ShowPreview();
   TiPlotPrintEvent OnBeforePrint, OnAfterPrint;
 
+  // ---- data files (dIredComponentDataFile.cpp) ----
+  // The text or compact layout by DataFileFormat, written to a temporary file
+  // and renamed over the old one. "Error Saving Data - " and the reason.
+  void SaveDataToFile(const std::string& fileName);
+  // Adds the file's points to the channels (any layout the plot writes).
+  // "Error Loading Data - " and the reason; points read before a fault stay.
+  void LoadDataFromFile(const std::string& fileName);
+  const std::string& DataFileName() const { return DataFileName_; }  // of the last success
+  std::function<void(TiPlotComponent* sender)> OnAfterSaveData, OnAfterLoadData;
+
   // ---- painting ----
   void PaintTo(TCanvas& canvas) override;
   // The draw list of the last paint: key and object, in drawing order.
@@ -407,6 +417,7 @@ class TiPlotComponent : public TiCustomComponent,
   TiPlotDataFileColumnSeparator DataFileColumnSeparator_ = ipdfcsTab;
   TiPlotDataFileFormat DataFileFormat_ = ipdffText;
   bool Loading_ = false;
+  std::string DataFileName_;
 
   // Pointer state.
   TiPlotObject* Pressed_ = nullptr;
