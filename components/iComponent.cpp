@@ -237,14 +237,18 @@ void TiComponent::DoExit() {
 // ---------------------------------------------------------------------------
 // Property files
 
+std::vector<std::string> TiComponent::PropertyFileExclusions() const {
+  TStringList exclusions = {"Name"};
+  if (!optionSaveAllProperties_)
+    exclusions.insert(exclusions.end(), {"Left", "Top", "Width", "Height", "Align", "Cursor", "ShowHint", "Tag",
+                                         "Visible", "Enabled", "Hint", "HelpContext"});
+  return exclusions;
+}
+
 void TiComponent::SavePropertiesToFile(const std::string& fileName) {
   try {
     TStringList lines = {"File Type = " + ClassName()};
-    TStringList exclusions = {"Name"};
-    if (!optionSaveAllProperties_)
-      exclusions.insert(exclusions.end(), {"Left", "Top", "Width", "Height", "Align", "Cursor", "ShowHint", "Tag",
-                                           "Visible", "Enabled", "Hint", "HelpContext"});
-    SaveObjectProperties(Reflect(*this), "", lines, exclusions);
+    SaveObjectProperties(Reflect(*this), "", lines, PropertyFileExclusions());
     platform::WriteFileAtomically(fileName, JoinPropertyLines(lines));
   } catch (const Exception& e) {
     throw Exception("Error Saving Properties - " + e.Message);

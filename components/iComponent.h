@@ -84,6 +84,9 @@ class TiComponent : public TCustomControl, public TPersistent {
   // keeps what it applied and releases the update lock.
   virtual void SavePropertiesToFile(const std::string& fileName);
   virtual void LoadPropertiesFromFile(const std::string& fileName);
+  // The properties a property file leaves out: "Name", and the placement ones
+  // unless OptionSaveAllProperties.
+  std::vector<std::string> PropertyFileExclusions() const;
 
   TPoint CenterPoint() const { return {Width() / 2, Height() / 2}; }
   bool HasFocus() const { return focused_; }

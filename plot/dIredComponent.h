@@ -262,6 +262,22 @@ class TiPlotComponent : public TiCustomComponent,
   void ShowPreview();
   TiPlotPrintEvent OnBeforePrint, OnAfterPrint;
 
+  // ---- configuration and annotation files (dIredComponentConfigFile.cpp) ----
+  // The plot's own properties, the object counts and every object's
+  // properties, written to a temporary file and renamed over the old one.
+  // "Error Saving Properties - " and the reason.
+  void SavePropertiesToFile(const std::string& fileName) override;
+  // Replaces the objects by the file's (limits are added to those present;
+  // label 0 is read, not replaced). "Error Loading Properties - " and the
+  // reason; a file that is cut or of another type changes nothing.
+  void LoadPropertiesFromFile(const std::string& fileName) override;
+  const std::string& ConfigFileName() const { return ConfigFileName_; }  // of the last success
+  std::function<void(TiPlotComponent* sender)> OnBeforeLoadProperties, OnAfterLoadProperties,
+      OnAfterSaveProperties;
+  // "Error Saving Annotations - " / "Error Loading Annotations - ".
+  void SaveAnnotationsToFile(const std::string& fileName);
+  void LoadAnnotationsFromFile(const std::string& fileName);
+
   // ---- data files (dIredComponentDataFile.cpp) ----
   // The text or compact layout by DataFileFormat, written to a temporary file
   // and renamed over the old one. "Error Saving Data - " and the reason.
@@ -418,6 +434,7 @@ class TiPlotComponent : public TiCustomComponent,
   TiPlotDataFileFormat DataFileFormat_ = ipdffText;
   bool Loading_ = false;
   std::string DataFileName_;
+  std::string ConfigFileName_;
 
   // Pointer state.
   TiPlotObject* Pressed_ = nullptr;

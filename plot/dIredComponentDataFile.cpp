@@ -4,20 +4,9 @@
 #include "plot/dIredChannelCustom.h"
 #include "plot/dIredComponent.h"
 #include "plot/iPlotDataFile.h"
+#include "plot/iUpdateLock.h"
 
 namespace {
-// The update lock is released however the load ends.
-class TUpdateLock {
- public:
-  explicit TUpdateLock(TiComponent& component) : Component_(component) { Component_.BeginUpdate(); }
-  ~TUpdateLock() { Component_.EndUpdate(); }
-  TUpdateLock(const TUpdateLock&) = delete;
-  TUpdateLock& operator=(const TUpdateLock&) = delete;
-
- private:
-  TiComponent& Component_;
-};
-
 std::vector<TiPlotChannelCustom*> ChannelsOf(const TiPlotComponent& plot) {
   std::vector<TiPlotChannelCustom*> channels;
   for (int i = 0; i < plot.ChannelCount(); ++i) channels.push_back(plot.ChannelCustom(i));

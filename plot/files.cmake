@@ -2,4 +2,5 @@
 list(APPEND plot_sources
   iPlotDataFile.cpp
   dIredComponentDataFile.cpp
+  dIredComponentConfigFile.cpp
 )
