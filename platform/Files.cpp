@@ -96,4 +96,24 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
   }
 }
 
+void AppendToExistingFile(const std::string& path, const std::string& bytes) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) Fail("Cannot open file", path, errno);
+  const off_t start = ::lseek(fd, 0, SEEK_END);
+  auto fail = [&](int error) {
+    if (start >= 0) (void)::ftruncate(fd, start);
+    ::close(fd);
+    Fail("Cannot write file", path, error);
+  };
+  if (start < 0) fail(errno);
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) fail(errno);
+    done += static_cast<size_t>(n);
+  }
+  if (::close(fd) != 0) Fail("Cannot write file", path, errno);
+}
+
 }  // namespace platform

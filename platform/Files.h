@@ -13,4 +13,9 @@ std::string ReadWholeFile(const std::string& path);
 // EInOutError carries the reason.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 
+// Adds `bytes` at the end of the existing file `path` (an empty `bytes` only
+// checks that it opens for writing). A write that fails takes back what it
+// had added, so that writing the same bytes again leaves no doubled part.
+void AppendToExistingFile(const std::string& path, const std::string& bytes);
+
 }  // namespace platform

@@ -60,13 +60,25 @@ TiPlotComponent::TiPlotComponent() : AnnotationFont_(WhiteFont()) {
   SetUpdateFrameRate(60);
   SetAutoFrameRate(true);
   Master_ = std::make_unique<TiPlotMasterManager>(
-      this, [this](TiObject*) { InvalidateChange(); }, [this](TiObject* o) { ForgetObject(o); },
+      this,
+      [this](TiObject*) {
+        InvalidateChange();
+        if (LoggingActive_) LogSampleAdded();
+      },
+      [this](TiObject* o) { ForgetObject(o); },
       [this](TiObject*) { InvalidateNow(); });
   Master_->OnInsert = [this](TiObject* o) { WireObject(o); };
   OnInternalTimer = [this](TiVCLComponent*) { HintTimerExpired(); };
 }
 
 TiPlotComponent::~TiPlotComponent() {
+  // What waits is written while the channels still exist; a destructor has
+  // nobody to report a failure to.
+  try {
+    if (LoggingActive_) LogDeactivate();
+  } catch (const std::exception&) {
+  }
+  LoggingActive_ = false;
   Pressed_ = Hovered_ = LastReleased_ = nullptr;
   OnInternalTimer = nullptr;
   if (Master_->ObjectManager()) Master_->ObjectManager()->DetachHooks();
@@ -208,7 +220,10 @@ void TiPlotComponent::ResumeAll() {
   for (int i = 0; i < YAxisCount(); ++i) layout_axis::SetTrackingEnabled(*YAxis(i), true);
 }
 
-void TiPlotComponent::ClearAllData() { Master_->ClearAllData(); }
+void TiPlotComponent::ClearAllData() {
+  if (LoggingActive_) LogDeactivate();
+  Master_->ClearAllData();
+}
 
 bool TiPlotComponent::SelectModeActive() { return ToolBarCount() > 0 && ToolBar(0)->SelectButtonDown(); }
 

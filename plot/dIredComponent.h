@@ -232,9 +232,10 @@ class TiPlotComponent : public TiCustomComponent,
   TColor BackGroundGradientStopColor() const { return GradientStop_; }
   void SetBackGroundGradientStopColor(TColor value) { SetAndInvalidate(GradientStop_, value); }
   TiPlotDataFileColumnSeparator DataFileColumnSeparator() const { return DataFileColumnSeparator_; }
-  void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator value) { DataFileColumnSeparator_ = value; }
+  // Both refused while logging, even with the value they hold.
+  void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator value);
   TiPlotDataFileFormat DataFileFormat() const { return DataFileFormat_; }
-  void SetDataFileFormat(TiPlotDataFileFormat value) { DataFileFormat_ = value; }
+  void SetDataFileFormat(TiPlotDataFileFormat value);
   bool Loading() const { return Loading_; }
   // Pictures for annotations, 24 x 24 pixels, filled by the application.
   TiPlotImageList& ImageList0() { return ImageLists_[0]; }
@@ -287,6 +288,20 @@ class TiPlotComponent : public TiCustomComponent,
   void LoadDataFromFile(const std::string& fileName);
   const std::string& DataFileName() const { return DataFileName_; }  // of the last success
   std::function<void(TiPlotComponent* sender)> OnAfterSaveData, OnAfterLoadData;
+
+  // ---- the plot log (dIredComponentLog.cpp) ----
+  // While active, each completed sample (a point added to every channel) waits
+  // to be written; LogBufferSize waiting samples (any, below 2) are flushed.
+  // A failed flush raises its error and keeps the samples waiting.
+  void LogActivate(bool append);  // "Log File Name not Defined", "Logging Already Active"
+  void LogDeactivate();           // "Logging not Active"; flushes what waits
+  void LogFlush();
+  bool LoggingActive() const { return LoggingActive_; }
+  int LogSamplesWaiting() const;
+  const std::string& LogFileName() const { return LogFileName_; }
+  void SetLogFileName(const std::string& value);  // a new name is refused while logging
+  int LogBufferSize() const { return LogBufferSize_; }
+  void SetLogBufferSize(int value) { LogBufferSize_ = value; }
 
   // ---- painting ----
   void PaintTo(TCanvas& canvas) override;
@@ -435,6 +450,12 @@ class TiPlotComponent : public TiCustomComponent,
   bool Loading_ = false;
   std::string DataFileName_;
   std::string ConfigFileName_;
+  std::string LogFileName_;
+  int LogBufferSize_ = 0;
+  bool LoggingActive_ = false;
+  int LogNext_ = 0;  // the sample index the next flush starts at
+  void LogSampleAdded();
+  void RefuseWhileLogging(const char* message) const;
 
   // Pointer state.
   TiPlotObject* Pressed_ = nullptr;

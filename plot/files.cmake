@@ -3,4 +3,5 @@ list(APPEND plot_sources
   iPlotDataFile.cpp
   dIredComponentDataFile.cpp
   dIredComponentConfigFile.cpp
+  dIredComponentLog.cpp
 )
