@@ -70,6 +70,9 @@ TClassInfo BuildClass() {
       .Enum("DataFileColumnSeparator", &P::DataFileColumnSeparator, &P::SetDataFileColumnSeparator,
             {"ipdfcsTab", "ipdfcsComma"})
       .Enum("DataFileFormat", &P::DataFileFormat, &P::SetDataFileFormat, {"ipdffText", "ipdffCompactInterval"})
+      .String("LogFileName", &P::LogFileName, &P::SetLogFileName)
+      .Integer("LogBufferSize", &P::LogBufferSize, &P::SetLogBufferSize)
+      .Bool("LoggingActive", &P::LoggingActive)
       // The data view's lanes, last: they are set on the layout entries.
       .Integer("DataViewZHorz", &P::DataViewZHorz, &P::SetDataViewZHorz)
       .Integer("DataViewZVert", &P::DataViewZVert, &P::SetDataViewZVert);
