@@ -17,19 +17,11 @@
 #include "plot/dIredLegend.h"
 #include "plot/dIredLimit.h"
 #include "plot/dIredToolBar.h"
+#include "tests/plot/PlotTestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
-}
 
 // Sets a published property by its path and file text.
 void Set(TPersistent& object, const std::string& path, const std::string& text) {
@@ -133,7 +125,6 @@ TEST_F(ConfigFileTest, FileLayoutHasTypeExclusionsCountsAndPrefixesInOrder) {
 
 TEST_F(ConfigFileTest, WrongTypeCutFilesAndBadValuesFailAndReleaseTheLocks) {
   TiPlot plot;
-  const int channels = plot.ChannelCount();
   int after = 0;
   plot.OnAfterLoadProperties = [&](TiPlotComponent*) { ++after; };
   EXPECT_EQ(MessageOf([&] { plot.LoadPropertiesFromFile(Write("w", "File Type = Plot Channel Config\r\n")); }),
@@ -152,7 +143,6 @@ TEST_F(ConfigFileTest, WrongTypeCutFilesAndBadValuesFailAndReleaseTheLocks) {
   EXPECT_TRUE(plot.LayoutManager()->Enabled());
   EXPECT_EQ(plot.ConfigFileName(), Path("one"));
   EXPECT_EQ(after, 2);
-  (void)channels;
 }
 
 TEST_F(ConfigFileTest, AnnotationsRoundTripWithTheDefaultsAppliedFirst) {

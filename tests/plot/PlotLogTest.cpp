@@ -10,19 +10,11 @@
 #include "plot/dIred.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/iPlotDataFile.h"
+#include "tests/plot/PlotTestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
-}
 
 class PlotLogTest : public ::testing::Test {
  protected:
