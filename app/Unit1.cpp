@@ -15,6 +15,7 @@
 #include <climits>
 
 #include "app/LogLine.h"
+#include "app/PortBox.h"
 #include "app/WindowIcon.h"
 #include "app/crc16.h"
 #include "platform/Application.h"
@@ -190,9 +191,10 @@ void TForm1::CreateControls() {
   CheckBox1->setFont(Font(kYaHei, 19));
   CheckBox1->setGeometry(537, 8, 97, 17);
   CheckBox1->hide();
-  Edit1 = new QLineEdit("COM1", Panel1);
-  Edit1->setFont(Font(kYaHei, 19));
-  Edit1->setGeometry(544, 22, 97, 33);
+  PortBox = new TPortBox("COM1", Panel1);
+  PortBox->setFont(Font(kYaHei, 19));
+  PortBox->setGeometry(544, 22, 97, 33);
+  Edit1 = PortBox->lineEdit();
   Button1 = new QPushButton("test", Panel1);
   Button1->setGeometry(656, 0, 75, 25);
   Button1->hide();

@@ -21,6 +21,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class TPortBox;
 class QToolButton;
 
 // The components the window works with.
@@ -60,6 +61,8 @@ class TForm1 : public QWidget {
   QWidget *Panel1, *Panel2, *Panel3;
   QToolButton *SpeedButton1, *SpeedButton2;
   QLabel *Label1, *Label2, *rzlabel1;
+  // Edit1 is the text of PortBox, the port name box.
+  TPortBox* PortBox;
   QLineEdit *Edit1, *Edit2;
   QCheckBox* CheckBox1;
   QPushButton *Button1, *Button2;
