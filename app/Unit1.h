@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/FileDialog.h"
+#include "app/LinkStatus.h"
 #include "comm/XComDrv.h"
 #include "components/iSevenSegmentAnalog.h"
 #include "platform/Timer.h"
@@ -20,6 +21,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QStatusBar;
 class QTabWidget;
 class TPortBox;
 class QToolButton;
@@ -75,6 +77,10 @@ class TForm1 : public QWidget {
   TTimer Timer1;
   std::unique_ptr<TSerialPort> XComm1;
   TFileDialog SaveDialog1, OpenDialog1;
+  // The status line below the pages, and what it says.
+  QStatusBar* StatusBar1;
+  QLabel* StatusLabel;
+  TLinkStatus Status;
 
  protected:
   void closeEvent(class QCloseEvent* event) override;
@@ -82,8 +88,15 @@ class TForm1 : public QWidget {
  private:
   void CreateControls();
   int PeriodInterval() const;
+  // A changed period text takes effect while polling; an invalid one is
+  // ignored until corrected.
+  void ApplyPeriod();
+  void ShowStatus();
+  std::string OpenFailure(const std::exception& error);
   // The acquisition tick on an open port.
   void PollSensor();
   void AppendLog(const std::string& line);
   void Replay();
+
+  bool requestPending_ = false;  // a request went out and its answer is due
 };
