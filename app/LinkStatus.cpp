@@ -22,6 +22,11 @@ void TLinkStatus::Lost(const std::string& device) {
   silentTicks_ = 0;
 }
 
+void TLinkStatus::Reconnected(const std::string& device) {
+  state_ = "已打开 " + device + "（已重新连接）";
+  silentTicks_ = 0;
+}
+
 void TLinkStatus::Accepted(platform::TDateTime now) {
   ++accepted_;
   silentTicks_ = 0;

@@ -16,6 +16,7 @@ class TLinkStatus {
   void TestMode();
   void OpenFailed(const std::string& reason);
   void Lost(const std::string& device);
+  void Reconnected(const std::string& device);
 
   void SetPeriod(double seconds) { period_ = seconds; }
   void Accepted(platform::TDateTime now);

@@ -312,6 +312,8 @@ void TForm1::ApplyPeriod() {
 void TForm1::ShowStatus() { StatusLabel->setText(QString::fromStdString(Status.Text())); }
 
 void TForm1::Button2Click() {
+  lostDevice_.clear();  // the operator takes over
+  retrying_ = false;
   if (Edit1->text() == "COM0") {
     TestMode = true;
     Timer1.SetInterval(PeriodInterval());
@@ -364,21 +366,47 @@ void TForm1::Timer1Timer() {
     Status.Accepted(platform::Now());
     return ShowStatus();
   }
-  if (!XComm1->Opened()) return;
+  if (!XComm1->Opened()) return TryReconnect();
   try {
     PollSensor();
+    retrying_ = false;
     ShowStatus();
   } catch (...) {
     // A device that went away while open (unplugged, its simulator ended)
     // is closed by the serial component as it reports the error: the button
-    // says so before the error is shown, and one press opens it again.
+    // says so before the error is shown, one press opens it again, and the
+    // next ticks try to by themselves.
     if (!XComm1->Opened()) {
       Button2->setText(Q("打开串口"));
-      Status.Lost(XComm1->DeviceName());
+      lostDevice_ = XComm1->DeviceName();
+      Status.Lost(lostDevice_);
       ShowStatus();
+      // Only the first loss is reported: a device that reopens and fails
+      // again must not bring a message every period.
+      const bool reported = retrying_;
+      retrying_ = true;
+      if (reported) return;
     }
     throw;
   }
+}
+
+// The name is opened afresh, so a by-id link that now points at the
+// adapter's new short name leads to it.
+void TForm1::TryReconnect() {
+  if (lostDevice_.empty()) return;
+  try {
+    XComm1->SetDeviceName(lostDevice_);
+    XComm1->OpenDevice();
+  } catch (const std::exception&) {
+    return;
+  }
+  if (!XComm1->Opened()) return;
+  Button2->setText(Q("关闭串口"));
+  requestPending_ = false;
+  Status.Reconnected(lostDevice_);
+  lostDevice_.clear();
+  ShowStatus();
 }
 
 void TForm1::PollSensor() {

@@ -98,5 +98,10 @@ class TForm1 : public QWidget {
   void AppendLog(const std::string& line);
   void Replay();
 
-  bool requestPending_ = false;  // a request went out and its answer is due
+  // Opens the lost device again; quiet when it is not back yet.
+  void TryReconnect();
+
+  bool requestPending_ = false;
+  std::string lostDevice_;  // a device lost while open, retried once a period
+  bool retrying_ = false;   // since a loss, until a poll on the reopened device works  // a request went out and its answer is due
 };
