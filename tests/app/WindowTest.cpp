@@ -345,3 +345,23 @@ TEST_F(Window, BothDisplaysShowTheDecodedValuesAfterATick) {
     platform::SavePNG(Grab(form->Panel1), std::string(dir) + "/main-window-displays.png", 9);
   }
 }
+
+namespace {
+TEST_F(Window, AChangedPeriodAppliesWhilePollingAtTheNextTickOrOnEnter) {
+  Open("COM5", "1");
+  ASSERT_EQ(form->Timer1.Interval(), 1000);
+  form->Edit2->setText("0.5");
+  EXPECT_EQ(form->Timer1.Interval(), 1000) << "typing alone changes nothing yet";
+  platform::RunGuarded([this] { form->Timer1Timer(); });
+  EXPECT_EQ(form->Timer1.Interval(), 500);
+  form->Edit2->setText("0");
+  platform::RunGuarded([this] { form->Timer1Timer(); });
+  EXPECT_EQ(form->Timer1.Interval(), 500) << "an invalid period is ignored while polling";
+  form->Edit2->setText("2");
+  emit form->Edit2->returnPressed();
+  EXPECT_EQ(form->Timer1.Interval(), 2000);
+  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(form->Timer1.Enabled());
+}
+}  // namespace
