@@ -80,6 +80,12 @@ void TiPlotComponent::WireObject(TiObject* object) {
     cursor->OnValuesChange = [this, cursor](TiObject*) {
       if (!Loading_ && OnDataCursorChange) OnDataCursorChange(this, IndexOf(cursor));
     };
+    cursor->OnBeforeUpdate = [this, cursor](TiObject*) {
+      if (!Loading_ && OnBeforeDataCursorUpdate) OnBeforeDataCursorUpdate(this, IndexOf(cursor));
+    };
+    cursor->OnCustomizeHint = [this](TiPlotDataCursor* c, std::string& text) {
+      if (!Loading_ && OnDataCursorCustomizeHint) OnDataCursorCustomizeHint(this, IndexOf(c), text);
+    };
   }
   auto* toolBar = dynamic_cast<TiPlotToolBar*>(object);
   if (!toolBar) return;

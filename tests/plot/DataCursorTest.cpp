@@ -1,0 +1,148 @@
+// The data cursor in a strip chart and an XY chart: its properties, pointer
+// layouts, and when it reports.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "components/iReflection.h"
+#include "platform/Bitmap.h"
+#include "plot/dIred.h"
+#include "plot/dIredChannel.h"
+#include "plot/dIredDataCursor.h"
+#include "plot/iXYPlot.h"
+
+namespace {
+
+// A strip chart 400x300 with one channel of a few points, its cursor shown.
+struct TCursorChart {
+  TiPlot plot;
+  TBitmap bitmap{400, 300};
+  TiPlotDataCursor* cursor;
+  TCursorChart() {
+    plot.SetBounds(0, 0, 400, 300);
+    cursor = plot.DataCursor(0);
+    cursor->SetVisible(true);
+  }
+  void Paint() { plot.PaintTo(bitmap.Canvas()); }
+};
+
+}  // namespace
+
+TEST(DataCursorProperties, DefaultsAndClamps) {
+  TCursorChart c;
+  TiPlotDataCursor& d = *c.plot.DataCursor(0);
+  EXPECT_EQ(d.Name(), "Cursor 1");
+  EXPECT_EQ(d.ChannelName(), "Channel 1");
+  EXPECT_TRUE(d.ChannelAllowAll());
+  EXPECT_EQ(d.Color(), clYellow);
+  EXPECT_TRUE(d.UseChannelColor());
+  EXPECT_TRUE(d.HintShow());
+  EXPECT_FALSE(d.HintHideOnRelease());
+  EXPECT_EQ(d.HintOrientationSide(), iosBottomRight);
+  EXPECT_EQ(d.HintPosition(), 50);
+  EXPECT_EQ(d.PointerPenWidth(), 1);
+  EXPECT_EQ(d.MenuItemCaption(ipcsDeltaX), "Period");
+  EXPECT_EQ(d.MenuItemCaption(ipcsDeltaY), "Peak-Peak");
+  EXPECT_EQ(d.MenuItemCaption(ipcsInverseDeltaX), "Frequency");
+  EXPECT_EQ(d.MenuItemCaption(ipcsValueXY), "Value X-Y");
+  d.SetPointer1Position(-5);
+  EXPECT_EQ(d.Pointer1Position(), 0);
+  d.SetPointer1Position(250);
+  EXPECT_EQ(d.Pointer1Position(), 100);
+  d.SetPointer1Position(NAN);
+  EXPECT_EQ(d.Pointer1Position(), 0);
+  d.SetHintPosition(120);
+  EXPECT_EQ(d.HintPosition(), 100);
+
+  // The per-style menu properties are published under their own names.
+  EXPECT_FALSE(TiPlot().DataCursor(0)->Visible());
+  const TClassInfo& info = TiPlotDataCursor::StaticClass();
+  for (const char* name : {"MenuItemVisibleInverseDeltaX", "MenuItemCaptionDeltaY", "HintOrientationSide",
+                           "MenuUserCanChangeOptions", "Font", "ChannelAllowAll"})
+    EXPECT_NE(info.Find(name), nullptr) << name;
+}
+
+TEST(DataCursorLayout, SixStylesOnBothChartsAndReversed) {
+  struct TCase {
+    TiPlotDataCursorStyle style;
+    bool xy;
+    TiDataCursorLayout expected;  // shown1, shown2, horizontal1, horizontal2, hintAlongX
+  };
+  const TCase cases[] = {
+      {ipcsValueXY, false, {true, false, false, false, false}},
+      {ipcsValueX, false, {true, false, false, false, false}},
+      {ipcsValueY, false, {true, false, false, false, false}},
+      {ipcsDeltaX, false, {true, true, false, false, false}},
+      {ipcsInverseDeltaX, false, {true, true, false, false, false}},
+      {ipcsDeltaY, false, {true, true, true, true, true}},
+      {ipcsValueXY, true, {true, true, false, true, false}},
+      {ipcsValueX, true, {true, false, false, false, false}},
+      {ipcsValueY, true, {false, true, false, true, true}},
+      {ipcsDeltaX, true, {true, true, false, false, false}},
+      {ipcsInverseDeltaX, true, {true, true, false, false, false}},
+      {ipcsDeltaY, true, {true, true, true, true, true}},
+  };
+  for (const TCase& t : cases) {
+    for (bool reversed : {false, true}) {
+      const TiDataCursorLayout l = DataCursorLayout(t.style, t.xy, reversed);
+      const std::string at = std::to_string(t.style) + (t.xy ? " xy" : " strip") + (reversed ? " reversed" : "");
+      EXPECT_EQ(l.Pointer1Shown, t.expected.Pointer1Shown) << at;
+      EXPECT_EQ(l.Pointer2Shown, t.expected.Pointer2Shown) << at;
+      EXPECT_EQ(l.Pointer1Horizontal, t.expected.Pointer1Horizontal != reversed) << at;
+      EXPECT_EQ(l.Pointer2Horizontal, t.expected.Pointer2Horizontal != reversed) << at;
+      EXPECT_EQ(l.HintAlongX, t.expected.HintAlongX != reversed) << at;
+    }
+  }
+}
+
+TEST(DataCursorLayout, FollowsStyleAndChartAxesInThePlot) {
+  TiXYPlot plot;
+  plot.SetBounds(0, 0, 400, 300);
+  TBitmap bitmap(400, 300);
+  TiPlotDataCursor* cursor = plot.DataCursor(0);
+  cursor->SetVisible(true);
+  plot.PaintTo(bitmap.Canvas());
+  EXPECT_TRUE(cursor->Layout().Pointer2Shown);  // value X-Y on the XY chart
+  cursor->SetStyle(ipcsValueY);
+  EXPECT_FALSE(cursor->Layout().Pointer1Shown);
+  EXPECT_TRUE(cursor->Layout().HintAlongX);
+  plot.SetXYAxesReverse(true);
+  plot.PaintTo(bitmap.Canvas());
+  EXPECT_FALSE(cursor->Layout().HintAlongX);
+  EXPECT_FALSE(cursor->Layout().Pointer2Horizontal);
+}
+
+TEST(DataCursorUpdate, BeforeUpdateEachPaintAndChangeOnlyOnRealChange) {
+  TCursorChart c;
+  for (int i = 0; i <= 10; ++i) c.plot.Channel(0)->AddXY(i, i * 2);
+  int before = 0, changes = 0;
+  c.plot.OnBeforeDataCursorUpdate = [&](TiPlotComponent*, int index) {
+    EXPECT_EQ(index, 0);
+    ++before;
+  };
+  c.plot.OnDataCursorChange = [&](TiPlotComponent*, int index) {
+    EXPECT_EQ(index, 0);
+    ++changes;
+  };
+  c.Paint();
+  EXPECT_GE(before, 2);
+  EXPECT_GE(changes, 1);  // before the layout the view has no size yet
+  const int beforeBefore = before, settled = changes;
+  c.Paint();
+  EXPECT_GT(before, beforeBefore);
+  EXPECT_EQ(changes, settled);  // same reading: no report
+  c.cursor->SetPointer1Position(10);
+  c.Paint();
+  EXPECT_EQ(changes, settled + 1);
+}
+
+TEST(DataCursorChannel, RenameKeepsItBoundAndRemovalUnbinds) {
+  TCursorChart c;
+  c.plot.Channel(0)->SetName("Distance");
+  EXPECT_EQ(c.cursor->ChannelName(), "Distance");
+  EXPECT_EQ(c.cursor->Channel(), c.plot.Channel(0));
+  c.plot.DeleteChannel(0);
+  EXPECT_EQ(c.cursor->Channel(), nullptr);
+  c.Paint();  // no channel: nothing to read, no crash
+}
