@@ -77,8 +77,9 @@ TiPlotComponent::~TiPlotComponent() {
 // when they were read from a stored description.
 void TiPlotComponent::WireObject(TiObject* object) {
   if (auto* cursor = dynamic_cast<TiPlotDataCursor*>(object)) {
+    // The one object event a loading chart still reports.
     cursor->OnValuesChange = [this, cursor](TiObject*) {
-      if (!Loading_ && OnDataCursorChange) OnDataCursorChange(this, IndexOf(cursor));
+      if (OnDataCursorChange) OnDataCursorChange(this, IndexOf(cursor));
     };
     cursor->OnBeforeUpdate = [this, cursor](TiObject*) {
       if (!Loading_ && OnBeforeDataCursorUpdate) OnBeforeDataCursorUpdate(this, IndexOf(cursor));

@@ -116,10 +116,29 @@ class TiPlotDataCursor : public TiPlotManagerObject {
   // May replace the hint text before it is drawn.
   std::function<void(TiPlotDataCursor*, std::string&)> OnCustomizeHint;
 
+  // The pointers and the hint box (visible and with a data view only).
+  void Draw(TCanvas* canvas, TColor backGroundColor) override;
+  // From the last drawing: the grab band of pointer 1 or 2 (empty when not
+  // shown) and the hint box (empty when not drawn).
+  const TRect& PointerBand(int pointer) const { return pointer == 1 ? Band1_ : Band2_; }
+  const TRect& HintRect() const { return HintRect_; }
+  enum TDrag : uint8_t { dragNone, dragHint, dragPointer1, dragPointer2 };
+  TDrag Dragging() const { return Drag_; }
+
   void NotifyRemove(TiPlotObject* object) override;
   void NotifyRename(TiPlotObject* object) override;
 
  private:
+  // Where a pointer's line lies across the view (x pixel of a vertical line,
+  // y pixel of a horizontal one), and where the hint sits along it.
+  int LinePixel(int pointer) const;
+  int HintPixel() const;
+  bool IsDeltaStyle() const { return Style_ == ipcsDeltaX || Style_ == ipcsDeltaY || Style_ == ipcsInverseDeltaX; }
+  bool HintWanted() const;
+  std::string HintTextShown();
+  TRect PlaceHint(const TRect& view, int width, int height);
+  void DrawHintBox(TCanvas& canvas, TColor pointerColor);
+
   std::string ChannelName_;
   bool ChannelShowAllInLegend_ = true;
   TiPlotDataCursorStyle Style_ = ipcsValueXY;
@@ -134,6 +153,8 @@ class TiPlotDataCursor : public TiPlotManagerObject {
   bool MenuItemVisible_[6] = {true, true, true, true, true, true};
   std::string MenuItemCaption_[6];
   bool XYChart_ = false;
+  TRect Band1_{}, Band2_{}, HintRect_{};
+  TDrag Drag_ = dragNone;
   TiDataCursorLayout Layout_;
   double Pointer1Position_ = 50, Pointer2Position_ = 60;
   int Status_ = -1;  // no reading yet

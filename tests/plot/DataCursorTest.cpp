@@ -7,6 +7,7 @@
 
 #include "components/iReflection.h"
 #include "platform/Bitmap.h"
+#include "platform/SystemColors.h"
 #include "plot/dIred.h"
 #include "plot/dIredChannel.h"
 #include "plot/dIredDataCursor.h"
@@ -145,4 +146,96 @@ TEST(DataCursorChannel, RenameKeepsItBoundAndRemovalUnbinds) {
   c.plot.DeleteChannel(0);
   EXPECT_EQ(c.cursor->Channel(), nullptr);
   c.Paint();  // no channel: nothing to read, no crash
+}
+
+namespace {
+TRect Middle(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2, 0, 0}; }
+}  // namespace
+
+TEST(DataCursorDraw, PointerLineInChannelColourWithItsGrabBand) {
+  TCursorChart c;
+  c.plot.Channel(0)->SetColor(clRed);
+  c.Paint();
+  const TRect view = c.plot.DataView(0)->GetRect();
+  const int x = c.plot.DataView(0)->PixelOfXPercent(50);
+  for (int y = view.Top + 1; y < view.Bottom - 1; y += 7)
+    if (!c.cursor->HintRect().Contains({x, y}) && !c.cursor->HintRect().Contains({x + 1, y}))
+      EXPECT_EQ(c.bitmap.Pixel(x, y), clRed) << y;
+  EXPECT_EQ(c.cursor->PointerBand(1), (TRect{x - 5, view.Top, x + 6, view.Bottom}));
+  EXPECT_EQ(c.cursor->PointerBand(2), TRect{});
+  // The hint: 5 pixels right of the line, centred on the view's height, in
+  // the info colour framed in the channel colour.
+  const TRect hint = c.cursor->HintRect();
+  EXPECT_EQ(hint.Left, x + 5);
+  EXPECT_NEAR((hint.Top + hint.Bottom) / 2, c.plot.DataView(0)->PixelOfYPercent(50), 1);
+  EXPECT_EQ(c.bitmap.Pixel(hint.Left, hint.Top + 2), clRed);
+  EXPECT_EQ(c.bitmap.Pixel(hint.Right - 3, hint.Top + 2), platform::ColorToRGB(clInfoBk));
+  c.cursor->SetUseChannelColor(false);
+  c.Paint();
+  EXPECT_EQ(c.bitmap.Pixel(x, view.Top + 3), clYellow);
+  EXPECT_EQ(c.bitmap.Pixel(hint.Left, hint.Top + 2), clBlack);
+}
+
+TEST(DataCursorDraw, HintSwitchesSideAtTheViewEdgesAndKeepsIt) {
+  TCursorChart c;
+  c.cursor->SetPointer1Position(99);
+  c.Paint();
+  const int right = c.plot.DataView(0)->PixelOfXPercent(99);
+  EXPECT_EQ(c.cursor->HintOrientationSide(), iosTopLeft);
+  EXPECT_EQ(c.cursor->HintRect().Right, right - 5);
+  c.cursor->SetPointer1Position(1);
+  c.Paint();
+  EXPECT_EQ(c.cursor->HintOrientationSide(), iosBottomRight);
+  EXPECT_EQ(c.cursor->HintRect().Left, c.plot.DataView(0)->PixelOfXPercent(1) + 5);
+  // Near the top the box is shifted back inside the view.
+  c.cursor->SetHintPosition(100);
+  c.Paint();
+  EXPECT_EQ(c.cursor->HintRect().Top, c.plot.DataView(0)->GetRect().Top);
+}
+
+TEST(DataCursorDraw, DeltaHintCentredBetweenThePointers) {
+  TCursorChart c;
+  c.cursor->SetStyle(ipcsDeltaX);
+  c.cursor->SetPointer1Position(20);
+  c.cursor->SetPointer2Position(60);
+  c.Paint();
+  TiPlotDataView& view = *c.plot.DataView(0);
+  const int mid = (view.PixelOfXPercent(20) + view.PixelOfXPercent(60)) / 2;
+  EXPECT_NEAR(Middle(c.cursor->HintRect()).Left, mid, 1);
+  EXPECT_NE(c.cursor->PointerBand(2), TRect{});
+  c.cursor->SetStyle(ipcsDeltaY);
+  c.Paint();
+  const int midY = (view.PixelOfYPercent(20) + view.PixelOfYPercent(60)) / 2;
+  EXPECT_NEAR(Middle(c.cursor->HintRect()).Top, midY, 1);
+  EXPECT_NEAR(Middle(c.cursor->HintRect()).Left, view.PixelOfXPercent(50), 1);
+}
+
+TEST(DataCursorDraw, HintTextsAllAndNoChannel) {
+  TCursorChart c;
+  std::string seen;
+  c.plot.OnDataCursorCustomizeHint = [&](TiPlotComponent*, int, std::string& text) {
+    seen = text;
+    text = "mine";
+  };
+  c.Paint();  // a channel without points
+  EXPECT_TRUE(seen.ends_with(", Empty")) << seen;
+  const TRect size = c.cursor->HintRect();
+  TBitmap probe(10, 10);
+  probe.Canvas().Font = c.cursor->Font();
+  const int a = probe.Canvas().TextWidth("A");
+  EXPECT_EQ(size.Width(), probe.Canvas().TextWidth("mine") + a);
+  c.cursor->SetStyle(ipcsInverseDeltaX);
+  c.cursor->SetPointer2Position(50);
+  c.Paint();
+  EXPECT_EQ(seen, "Infinite");
+  c.plot.DeleteChannel(0);
+  c.Paint();
+  EXPECT_EQ(seen, "No Channel");
+  c.cursor->SetChannelName("<All>");
+  c.Paint();
+  EXPECT_EQ(c.cursor->HintRect(), TRect{});
+  c.cursor->SetChannelName("Channel 1");
+  c.cursor->SetHintHideOnRelease(true);
+  c.Paint();
+  EXPECT_EQ(c.cursor->HintRect(), TRect{});
 }
