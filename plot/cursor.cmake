@@ -2,4 +2,5 @@
 # kinds).
 list(APPEND plot_sources
   dIredDataCursorDraw.cpp
+  dIredDataCursorInput.cpp
 )

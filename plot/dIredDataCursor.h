@@ -125,6 +125,17 @@ class TiPlotDataCursor : public TiPlotManagerObject {
   enum TDrag : uint8_t { dragNone, dragHint, dragPointer1, dragPointer2 };
   TDrag Dragging() const { return Drag_; }
 
+  // Pressing a pointer's band or the hint box drags it; keys move the
+  // pointers and the hint while the cursor has the focus.
+  bool HitTest(const TiPlotMouseData& mouse) override;
+  TiPlotCursorId GetMouseCursor(TPoint point) override;
+  void DoMouseLeftDown(const TiPlotMouseData& mouse) override;
+  void DoMouseDrag(const TiPlotMouseData& mouse) override;
+  void DoMouseUp(const TiPlotMouseData& mouse) override;
+  void KeyDown(int& key, TiPlotShiftState shift) override;
+  void DoGotFocus() override;
+  void NotifyFocus(TiPlotObject* object) override;
+
   void NotifyRemove(TiPlotObject* object) override;
   void NotifyRename(TiPlotObject* object) override;
 
@@ -138,6 +149,13 @@ class TiPlotDataCursor : public TiPlotManagerObject {
   std::string HintTextShown();
   TRect PlaceHint(const TRect& view, int width, int height);
   void DrawHintBox(TCanvas& canvas, TColor pointerColor);
+  // Whether the dragged item moves along the screen's x.
+  bool DragAlongX() const;
+  // The percent covered by one pixel of the view across x or y.
+  double StepPercent(bool alongX) const;
+  void MovePointer(int pointer, int key, bool hintToo);
+  void SetPointerPosition(int pointer, double value);
+  void Changed();
 
   std::string ChannelName_;
   bool ChannelShowAllInLegend_ = true;
@@ -155,6 +173,8 @@ class TiPlotDataCursor : public TiPlotManagerObject {
   bool XYChart_ = false;
   TRect Band1_{}, Band2_{}, HintRect_{};
   TDrag Drag_ = dragNone;
+  int DragStart_ = 0;     // pixel of the dragged item when pressed
+  TPoint DragFrom_{};     // where the press was
   TiDataCursorLayout Layout_;
   double Pointer1Position_ = 50, Pointer2Position_ = 60;
   int Status_ = -1;  // no reading yet

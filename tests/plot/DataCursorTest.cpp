@@ -239,3 +239,84 @@ TEST(DataCursorDraw, HintTextsAllAndNoChannel) {
   c.Paint();
   EXPECT_EQ(c.cursor->HintRect(), TRect{});
 }
+
+TEST(DataCursorMouse, DragMovesByThePercentOfThePixelDeltaClamped) {
+  TCursorChart c;
+  c.Paint();
+  TiPlotDataView& view = *c.plot.DataView(0);
+  const int x = view.PixelOfXPercent(50), y = view.GetRect().Top + 10;
+  EXPECT_EQ(c.plot.HitTest(x + 5, y), c.cursor);
+  EXPECT_EQ(c.cursor->GetMouseCursor({x, y}), crHandPoint);
+  int changes = 0;
+  c.plot.OnDataCursorChange = [&](TiPlotComponent*, int) { ++changes; };
+  c.plot.PlotMouseDown(ipmbLeft, 0, x + 3, y);
+  EXPECT_EQ(c.cursor->Dragging(), TiPlotDataCursor::dragPointer1);
+  EXPECT_TRUE(c.cursor->Focused());
+  EXPECT_TRUE(c.plot.Channel(0)->Focused());  // the channel follows the cursor
+  c.plot.PlotMouseMove(0, x + 3 + 40, y);
+  EXPECT_DOUBLE_EQ(c.cursor->Pointer1Position(), view.XPercentOfPixel(x + 40));
+  EXPECT_GE(changes, 1);
+  c.plot.PlotMouseMove(0, x + 3 + 4000, y);
+  EXPECT_EQ(c.cursor->Pointer1Position(), 100);
+  c.plot.PlotMouseUp(ipmbLeft, 0, x + 3 + 4000, y);
+  EXPECT_EQ(c.cursor->Dragging(), TiPlotDataCursor::dragNone);
+
+  // The hint slides along its pointer.
+  c.cursor->SetPointer1Position(30);
+  c.Paint();
+  const TRect hint = c.cursor->HintRect();
+  const TPoint grab{(hint.Left + hint.Right) / 2, (hint.Top + hint.Bottom) / 2};
+  c.plot.PlotMouseDown(ipmbLeft, 0, grab.X, grab.Y);
+  EXPECT_EQ(c.cursor->Dragging(), TiPlotDataCursor::dragHint);
+  c.plot.PlotMouseMove(0, grab.X + 50, grab.Y - 20);
+  EXPECT_DOUBLE_EQ(c.cursor->HintPosition(), view.YPercentOfPixel(view.PixelOfYPercent(50) - 20));
+  EXPECT_EQ(c.cursor->Pointer1Position(), 30);
+  c.plot.PlotMouseUp(ipmbLeft, 0, grab.X + 50, grab.Y - 20);
+}
+
+TEST(DataCursorKeys, StepsPagesHomeEndAndPlainArrowsWithOnePointer) {
+  TCursorChart c;
+  c.Paint();
+  TiPlotDataView& view = *c.plot.DataView(0);
+  const double stepX = 100.0 / view.GetRect().Width(), stepY = 100.0 / view.GetRect().Height();
+  c.cursor->SetFocused(true);
+  auto key = [&](int k, TiPlotShiftState shift = 0) { c.plot.PlotKeyDown(k, shift); };
+  const TiPlotShiftState ctrl = ShiftBit(ipssCtrl);
+  key(vkRight);  // one pointer: plain arrows do nothing
+  EXPECT_EQ(c.cursor->Pointer1Position(), 50);
+  key(vkRight, ctrl);
+  EXPECT_DOUBLE_EQ(c.cursor->Pointer1Position(), 50 + stepX);
+  key(vkUp, ctrl);  // the hint slides up, the vertical pointer stays
+  EXPECT_DOUBLE_EQ(c.cursor->HintPosition(), 50 + stepY);
+  EXPECT_DOUBLE_EQ(c.cursor->Pointer1Position(), 50 + stepX);
+  key(vkNext, ctrl);
+  EXPECT_DOUBLE_EQ(c.cursor->Pointer1Position(), 50 + stepX - 5 * stepX);
+  key(vkEnd, ctrl);
+  EXPECT_EQ(c.cursor->Pointer1Position(), 100);
+  key(vkRight, ctrl);
+  EXPECT_EQ(c.cursor->Pointer1Position(), 100);
+  key(vkHome, ctrl);
+  EXPECT_EQ(c.cursor->Pointer1Position(), 0);
+
+  // Two pointers: plain keys move pointer 2 alone.
+  c.cursor->SetStyle(ipcsDeltaY);
+  c.Paint();
+  key(vkUp);
+  EXPECT_DOUBLE_EQ(c.cursor->Pointer2Position(), 60 + stepY);
+  EXPECT_EQ(c.cursor->Pointer1Position(), 0);
+  key(vkPrior);
+  EXPECT_DOUBLE_EQ(c.cursor->Pointer2Position(), 60 + 6 * stepY);
+  key(vkLeft);  // a horizontal pointer does not move sideways
+  EXPECT_DOUBLE_EQ(c.cursor->Pointer2Position(), 60 + 6 * stepY);
+}
+
+TEST(DataCursorFocus, FocusingAnotherChannelSwitchesTheCursor) {
+  TCursorChart c;
+  TiPlotChannel* second = c.plot.Channel(c.plot.AddChannel());
+  c.cursor->SetFocused(true);
+  second->SetFocused(true);
+  EXPECT_EQ(c.cursor->ChannelName(), second->Name());
+  EXPECT_TRUE(c.cursor->Focused());
+  c.plot.DataView(0)->SetFocused(true);
+  EXPECT_FALSE(c.cursor->Focused());
+}
