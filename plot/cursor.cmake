@@ -3,4 +3,5 @@
 list(APPEND plot_sources
   dIredDataCursorDraw.cpp
   dIredDataCursorInput.cpp
+  dIredDataCursorMenu.cpp
 )

@@ -13,6 +13,7 @@
 
 class TiPlotChannelCustom;
 class TiPlotDataView;
+class TiPlotChannelManager;
 
 // What a cursor measures.
 enum TiPlotDataCursorStyle : uint8_t {
@@ -134,6 +135,8 @@ class TiPlotDataCursor : public TiPlotManagerObject {
   void DoMouseUp(const TiPlotMouseData& mouse) override;
   void KeyDown(int& key, TiPlotShiftState shift) override;
   void DoGotFocus() override;
+  // "Channel", "Style", "Options", "Flip Alignment", then "Edit...".
+  void AddMenuItems(TiPopupMenu& menu) override;
   void NotifyFocus(TiPlotObject* object) override;
 
   void NotifyRemove(TiPlotObject* object) override;
@@ -156,6 +159,10 @@ class TiPlotDataCursor : public TiPlotManagerObject {
   void MovePointer(int pointer, int key, bool hintToo);
   void SetPointerPosition(int pointer, double value);
   void Changed();
+  TiPlotChannelManager* Channels() const;
+  void AddChannelMenu(TiMenuItem& menu);
+  void AddStyleMenu(TiMenuItem& menu);
+  void AddOptionsMenu(TiMenuItem& menu);
 
   std::string ChannelName_;
   bool ChannelShowAllInLegend_ = true;

@@ -11,6 +11,8 @@
 #include "plot/dIred.h"
 #include "plot/dIredChannel.h"
 #include "plot/dIredDataCursor.h"
+#include "plot/dIredLegend.h"
+#include "plot/dIredToolBar.h"
 #include "plot/iXYPlot.h"
 
 namespace {
@@ -319,4 +321,88 @@ TEST(DataCursorFocus, FocusingAnotherChannelSwitchesTheCursor) {
   EXPECT_TRUE(c.cursor->Focused());
   c.plot.DataView(0)->SetFocused(true);
   EXPECT_FALSE(c.cursor->Focused());
+}
+
+namespace {
+TiMenuItem* Find(std::vector<std::unique_ptr<TiMenuItem>>& items, const std::string& caption) {
+  for (auto& item : items)
+    if (item->Caption == caption) return item.get();
+  return nullptr;
+}
+std::vector<std::string> Captions(const std::vector<std::unique_ptr<TiMenuItem>>& items) {
+  std::vector<std::string> out;
+  for (auto& item : items)
+    if (item->Visible) out.push_back(item->Caption);
+  return out;
+}
+}  // namespace
+
+TEST(DataCursorMenu, ChannelStyleOptionsFlipAndEdit) {
+  TCursorChart c;
+  c.plot.Channel(0)->SetTitleText("Dis\r\ntance");
+  TiPlotChannel* hidden = c.plot.Channel(c.plot.AddChannel());
+  hidden->SetVisible(false);
+  TiPlotChannel* second = c.plot.Channel(c.plot.AddChannel());
+  second->SetTitleText("Period");
+  c.cursor->SetMenuItemVisible(ipcsValueX, false);
+  c.cursor->SetMenuItemCaption(ipcsDeltaX, "Width");
+  TiPopupMenu menu;
+  c.cursor->AddMenuItems(menu);
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Captions(menu.Items), (V{"Channel", "Style", "Options", "Flip Alignment", "Edit..."}));
+  TiMenuItem& channels = *Find(menu.Items, "Channel");
+  EXPECT_EQ(Captions(channels.Items), (V{"<All>", "Distance", "Period"}));
+  EXPECT_TRUE(channels.Items[1]->Checked);
+  TiMenuItem& styles = *Find(menu.Items, "Style");
+  EXPECT_EQ(Captions(styles.Items), (V{"Value X-Y", "Value Y", "Width", "Peak-Peak", "Frequency"}));
+  EXPECT_TRUE(styles.Items[0]->Checked);
+  EXPECT_TRUE(Find(menu.Items, "Flip Alignment")->Enabled);
+
+  Find(styles.Items, "Frequency")->OnClick();
+  EXPECT_EQ(c.cursor->Style(), ipcsInverseDeltaX);
+  Find(channels.Items, "Period")->OnClick();
+  EXPECT_EQ(c.cursor->ChannelName(), second->Name());
+  EXPECT_TRUE(second->Focused());
+  Find(menu.Items, "Flip Alignment")->OnClick();
+  EXPECT_EQ(c.cursor->HintOrientationSide(), iosTopLeft);
+  TiMenuItem& options = *Find(menu.Items, "Options");
+  Find(options.Items, "Use Channel Color")->OnClick();
+  EXPECT_FALSE(c.cursor->UseChannelColor());
+  Find(options.Items, "Hide Hint On Release")->OnClick();
+  EXPECT_TRUE(c.cursor->HintHideOnRelease());
+  Find(channels.Items, "<All>")->OnClick();
+  EXPECT_EQ(c.cursor->ChannelName(), "<All>");
+  EXPECT_FALSE(second->Focused());
+
+  // A delta style or "<All>" disables flipping; no options when not allowed.
+  c.cursor->SetMenuUserCanChangeOptions(false);
+  c.cursor->SetChannelAllowAll(false);
+  c.cursor->AddMenuItems(menu);
+  EXPECT_EQ(Captions(menu.Items), (V{"Channel", "Style", "Flip Alignment", "Edit..."}));
+  EXPECT_FALSE(Find(menu.Items, "Flip Alignment")->Enabled);
+  EXPECT_EQ(Captions(Find(menu.Items, "Channel")->Items), (V{"Distance", "Period"}));
+}
+
+TEST(DataCursorToolBar, CursorButtonShowsThePointerAndAllListsReadingsInTheLegend) {
+  TiPlot plot;
+  plot.SetBounds(0, 0, 400, 300);
+  TBitmap bitmap(400, 300);
+  for (int i = 0; i <= 10; ++i) plot.Channel(0)->AddXY(i, i);
+  plot.Channel(0)->SetColor(clRed);
+  TiPlotDataCursor* cursor = plot.DataCursor(0);
+  plot.PaintTo(bitmap.Canvas());
+  EXPECT_EQ(cursor->PointerBand(1), TRect{});
+  plot.ToolBar(0)->ClickCursor();
+  EXPECT_TRUE(cursor->Visible());
+  plot.PaintTo(bitmap.Canvas());
+  const int x = plot.DataView(0)->PixelOfXPercent(50);
+  EXPECT_EQ(bitmap.Pixel(x, plot.DataView(0)->GetRect().Top + 2), clRed);
+  EXPECT_NE(cursor->HintRect(), TRect{});
+  cursor->SetChannelName("<All>");
+  plot.PaintTo(bitmap.Canvas());
+  EXPECT_TRUE(plot.Legend(0)->ShowAllCursorChannels());
+  EXPECT_FALSE(plot.Legend(0)->ItemTexts(0).Column[iplgcYValue].empty());
+  EXPECT_EQ(cursor->HintRect(), TRect{});
+  plot.ToolBar(0)->ClickCursor();
+  EXPECT_FALSE(cursor->Visible());
 }
