@@ -15,11 +15,17 @@ bool Horizontal(const TiDataCursorLayout& l, int pointer) {
   return pointer == 1 ? l.Pointer1Horizontal : l.Pointer2Horizontal;
 }
 
-// The box moved back inside `view` where it sticks out.
+// The box moved back inside `view` where it sticks out; a box larger than
+// the view keeps its left and top edges in it.
 TRect ShiftInside(TRect box, const TRect& view) {
-  const int dx = box.Right > view.Right ? view.Right - box.Right : box.Left < view.Left ? view.Left - box.Left : 0;
-  const int dy = box.Bottom > view.Bottom ? view.Bottom - box.Bottom : box.Top < view.Top ? view.Top - box.Top : 0;
-  return {box.Left + dx, box.Top + dy, box.Right + dx, box.Bottom + dy};
+  auto shift = [](int& low, int& high, int min, int max) {
+    int d = high > max ? max - high : 0;
+    if (low + d < min) d = min - low;
+    low += d, high += d;
+  };
+  shift(box.Left, box.Right, view.Left, view.Right);
+  shift(box.Top, box.Bottom, view.Top, view.Bottom);
+  return box;
 }
 }  // namespace
 
@@ -83,10 +89,11 @@ TRect TiPlotDataCursor::PlaceHint(const TRect& view, int width, int height) {
     const int line = LinePixel(Layout_.Pointer1Shown ? 1 : 2);
     const int nearEdge = lineHorizontal ? view.Top : view.Left;
     const int farEdge = lineHorizontal ? view.Bottom : view.Right;
-    if (HintOrientationSide_ == iosBottomRight && line + kHintGap + across > farEdge)
-      SetHintOrientationSide(iosTopLeft);
-    else if (HintOrientationSide_ == iosTopLeft && line - kHintGap - across < nearEdge)
-      SetHintOrientationSide(iosBottomRight);
+    // A side is left only for one with room: a box too wide for either
+    // side would otherwise flip, and repaint, at every paint.
+    const bool fitsAfter = line + kHintGap + across <= farEdge, fitsBefore = line - kHintGap - across >= nearEdge;
+    if (HintOrientationSide_ == iosBottomRight && !fitsAfter && fitsBefore) SetHintOrientationSide(iosTopLeft);
+    else if (HintOrientationSide_ == iosTopLeft && !fitsBefore && fitsAfter) SetHintOrientationSide(iosBottomRight);
     start = HintOrientationSide_ == iosBottomRight ? line + kHintGap : line - kHintGap - across;
   }
   const int alongStart = along - alongSize / 2;

@@ -406,3 +406,17 @@ TEST(DataCursorToolBar, CursorButtonShowsThePointerAndAllListsReadingsInTheLegen
   plot.ToolBar(0)->ClickCursor();
   EXPECT_FALSE(cursor->Visible());
 }
+
+TEST(DataCursorDraw, AHintTooWideForEitherSideStaysPut) {
+  TCursorChart c;
+  c.plot.OnDataCursorCustomizeHint = [](TiPlotComponent*, int, std::string& text) { text = std::string(200, 'W'); };
+  c.Paint();
+  const TiOrientationSide side = c.cursor->HintOrientationSide();
+  int changes = 0;
+  c.cursor->OnChange = [&](TiObject*) { ++changes; };
+  c.Paint();
+  c.Paint();
+  EXPECT_EQ(c.cursor->HintOrientationSide(), side);
+  EXPECT_EQ(changes, 0);  // no repaint asked for by the drawing itself
+  EXPECT_EQ(c.cursor->HintRect().Left, c.plot.DataView(0)->GetRect().Left);  // shifted inside
+}
