@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -15,6 +16,7 @@
 #include <climits>
 
 #include "app/LogLine.h"
+#include "app/PortBox.h"
 #include "app/WindowIcon.h"
 #include "app/crc16.h"
 #include "platform/Application.h"
@@ -24,6 +26,7 @@
 #include "platform/Locale.h"
 #include "platform/Random.h"
 #include "platform/Rounding.h"
+#include "platform/SerialDevice.h"
 #include "plot/dIredDataCursor.h"
 #include "plot/dIredToolBar.h"
 
@@ -190,9 +193,10 @@ void TForm1::CreateControls() {
   CheckBox1->setFont(Font(kYaHei, 19));
   CheckBox1->setGeometry(537, 8, 97, 17);
   CheckBox1->hide();
-  Edit1 = new QLineEdit("COM1", Panel1);
-  Edit1->setFont(Font(kYaHei, 19));
-  Edit1->setGeometry(544, 22, 97, 33);
+  PortBox = new TPortBox("COM1", Panel1);
+  PortBox->setFont(Font(kYaHei, 19));
+  PortBox->setGeometry(544, 22, 97, 33);
+  Edit1 = PortBox->lineEdit();
   Button1 = new QPushButton("test", Panel1);
   Button1->setGeometry(656, 0, 75, 25);
   Button1->hide();
@@ -218,11 +222,19 @@ void TForm1::CreateControls() {
   layout->addWidget(Panel3);
   layout->addWidget(Panel1);
   layout->addWidget(PageControl1, 1);
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setSizeGripEnabled(false);
+  StatusLabel = new QLabel(StatusBar1);
+  StatusLabel->setFont(Font(kYaHei, 14));
+  StatusBar1->addWidget(StatusLabel, 1);
+  layout->addWidget(StatusBar1);
+  ShowStatus();
 
   Connect(SpeedButton1, &QToolButton::clicked, [this] { SpeedButton1Click(); });
   Connect(SpeedButton2, &QToolButton::clicked, [this] { SpeedButton2Click(); });
   Connect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
   Connect(Button2, &QPushButton::clicked, [this] { Button2Click(); });
+  Connect(Edit2, &QLineEdit::returnPressed, [this] { ApplyPeriod(); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -287,16 +299,35 @@ int TForm1::PeriodInterval() const {
   return static_cast<int>(interval);
 }
 
+void TForm1::ApplyPeriod() {
+  if (!Timer1.Enabled()) return;
+  try {
+    const int interval = PeriodInterval();
+    if (interval != Timer1.Interval()) Timer1.SetInterval(interval);
+    Status.SetPeriod(interval / 1000.0);
+  } catch (const std::exception&) {
+  }
+}
+
+void TForm1::ShowStatus() { StatusLabel->setText(QString::fromStdString(Status.Text())); }
+
 void TForm1::Button2Click() {
+  lostDevice_.clear();  // the operator takes over
+  retrying_ = false;
   if (Edit1->text() == "COM0") {
     TestMode = true;
     Timer1.SetInterval(PeriodInterval());
     Timer1.SetEnabled(true);
+    Status.TestMode();
+    Status.SetPeriod(Timer1.Interval() / 1000.0);
+    ShowStatus();
     return;
   }
   if (XComm1->Opened()) {
     XComm1->CloseDevice();
     Button2->setText(Q("打开串口"));
+    Status.Closed();
+    ShowStatus();
     return;
   }
   try {
@@ -305,36 +336,92 @@ void TForm1::Button2Click() {
     Timer1.SetInterval(PeriodInterval());
     if (XComm1->Opened()) Button2->setText(Q("关闭串口"));
     Timer1.SetEnabled(true);
-  } catch (const std::exception&) {
+    requestPending_ = false;
+    Status.Opened(Edit1->text().toStdString());
+    Status.SetPeriod(Timer1.Interval() / 1000.0);
+  } catch (const std::exception& error) {
     Timer1.SetEnabled(false);
+    Status.OpenFailed(OpenFailure(error));
+    ShowStatus();
     platform::ShowMessage("串口打开失败");
     Button2->setText(Q("打开串口"));
   }
+  ShowStatus();
+}
+
+// The serial component says only that it could not open: the system's reason
+// comes from trying the device once more.
+std::string TForm1::OpenFailure(const std::exception& error) {
+  const auto* device = dynamic_cast<const EDeviceError*>(&error);
+  if (!device || device->ErrorCode != ecCannotOpen) return error.what();
+  platform::TSerialDevice probe;
+  if (probe.Open(Edit1->text().toStdString())) return "设备打开后又被拒绝";
+  return OpenFailureReason(probe.LastError());
 }
 
 void TForm1::Timer1Timer() {
-  if (TestMode) return Button1Click();
-  if (!XComm1->Opened()) return;
+  ApplyPeriod();
+  if (TestMode) {
+    Button1Click();
+    Status.Accepted(platform::Now());
+    return ShowStatus();
+  }
+  if (!XComm1->Opened()) return TryReconnect();
   try {
     PollSensor();
+    retrying_ = false;
+    ShowStatus();
   } catch (...) {
     // A device that went away while open (unplugged, its simulator ended)
     // is closed by the serial component as it reports the error: the button
-    // says so before the error is shown, and one press opens it again.
-    if (!XComm1->Opened()) Button2->setText(Q("打开串口"));
+    // says so before the error is shown, one press opens it again, and the
+    // next ticks try to by themselves.
+    if (!XComm1->Opened()) {
+      Button2->setText(Q("打开串口"));
+      lostDevice_ = XComm1->DeviceName();
+      Status.Lost(lostDevice_);
+      ShowStatus();
+      // Only the first loss is reported: a device that reopens and fails
+      // again must not bring a message every period.
+      const bool reported = retrying_;
+      retrying_ = true;
+      if (reported) return;
+    }
     throw;
   }
+}
+
+// The name is opened afresh, so a by-id link that now points at the
+// adapter's new short name leads to it.
+void TForm1::TryReconnect() {
+  if (lostDevice_.empty()) return;
+  try {
+    XComm1->SetDeviceName(lostDevice_);
+    XComm1->OpenDevice();
+  } catch (const std::exception&) {
+    return;
+  }
+  if (!XComm1->Opened()) return;
+  Button2->setText(Q("关闭串口"));
+  requestPending_ = false;
+  Status.Reconnected(lostDevice_);
+  lostDevice_.clear();
+  ShowStatus();
 }
 
 void TForm1::PollSensor() {
   std::string answer;
   XComm1->ReadString(answer);
   if (answer.size() < 7) {
+    if (requestPending_) Status.Unanswered();
     platform::SleepMs(25);
     XComm1->SendString(PollRequest);
+    requestPending_ = true;
     return;
   }
+  requestPending_ = false;
   if (CheckAnswer(answer) != acAccepted) {
+    Status.CrcFailure();
     // No request on this tick: the next one finds the line quiet and asks anew.
     platform::SleepMs(25);
     return;
@@ -353,7 +440,9 @@ void TForm1::PollSensor() {
   const platform::TDateTime now = platform::Now();
   AppendLog(sample.SecondValue ? LongLogLine(now, sample.FirstValue, *sample.SecondValue)
                                : ShortLogLine(now, sample.FirstValue));
+  Status.Accepted(now);
   XComm1->SendString(PollRequest);
+  requestPending_ = true;
 }
 
 void TForm1::Button1Click() {

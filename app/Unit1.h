@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/FileDialog.h"
+#include "app/LinkStatus.h"
 #include "comm/XComDrv.h"
 #include "components/iSevenSegmentAnalog.h"
 #include "platform/Timer.h"
@@ -20,7 +21,9 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QStatusBar;
 class QTabWidget;
+class TPortBox;
 class QToolButton;
 
 // The components the window works with.
@@ -60,6 +63,8 @@ class TForm1 : public QWidget {
   QWidget *Panel1, *Panel2, *Panel3;
   QToolButton *SpeedButton1, *SpeedButton2;
   QLabel *Label1, *Label2, *rzlabel1;
+  // Edit1 is the text of PortBox, the port name box.
+  TPortBox* PortBox;
   QLineEdit *Edit1, *Edit2;
   QCheckBox* CheckBox1;
   QPushButton *Button1, *Button2;
@@ -72,6 +77,10 @@ class TForm1 : public QWidget {
   TTimer Timer1;
   std::unique_ptr<TSerialPort> XComm1;
   TFileDialog SaveDialog1, OpenDialog1;
+  // The status line below the pages, and what it says.
+  QStatusBar* StatusBar1;
+  QLabel* StatusLabel;
+  TLinkStatus Status;
 
  protected:
   void closeEvent(class QCloseEvent* event) override;
@@ -79,8 +88,20 @@ class TForm1 : public QWidget {
  private:
   void CreateControls();
   int PeriodInterval() const;
+  // A changed period text takes effect while polling; an invalid one is
+  // ignored until corrected.
+  void ApplyPeriod();
+  void ShowStatus();
+  std::string OpenFailure(const std::exception& error);
   // The acquisition tick on an open port.
   void PollSensor();
   void AppendLog(const std::string& line);
   void Replay();
+
+  // Opens the lost device again; quiet when it is not back yet.
+  void TryReconnect();
+
+  bool requestPending_ = false;
+  std::string lostDevice_;  // a device lost while open, retried once a period
+  bool retrying_ = false;   // since a loss, until a poll on the reopened device works  // a request went out and its answer is due
 };

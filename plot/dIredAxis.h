@@ -517,6 +517,7 @@ class TiPlotAxisReference {
     if (name == Name_) return false;
     Name_ = name;
     Cached_ = nullptr;
+    TiPlotSettings::Changed();
     return true;
   }
   Axis* Resolve(TiPlotOwner* owner, Axis* (*find)(TiPlotOwner*, const std::string&)) {

@@ -123,12 +123,10 @@ void TiPlotChannelCustom::SetRingBufferSize(int32_t value) {
 }
 
 void TiPlotChannelCustom::SetXAxisName(const std::string& value) {
-  ForgetDirectFeed();
   if (XAxis_.SetName(value)) DoChange();
 }
 
 void TiPlotChannelCustom::SetYAxisName(const std::string& value) {
-  ForgetDirectFeed();
   if (YAxis_.SetName(value)) DoChange();
 }
 
@@ -142,7 +140,7 @@ void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle value) {
 void TiPlotChannelCustom::ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> list) {
   static_cast<TiPlotPointAttributes&>(*list) = *DataList_;
   list->SetRingBufferSize(DataList_->RingBufferSize());
-  ForgetDirectFeed();
+  TiPlotSettings::Changed();
   DataList_ = std::move(list);
   StandardList_ = dynamic_cast<TiPlotDataNullList*>(DataList_.get());
   SetVisibleRange(-1, -1);
@@ -155,10 +153,11 @@ void TiPlotChannelCustom::TrackNewPoint(double X, double Y, bool& changed) {
   const bool y = YAxisTrackingEnabled_ && YScale();
   if (MarkersVisible()) return TrackWithMarkers(DataList_->Count() - 1, x, y, changed);
   // An absent axis is looked for again at every point, so it is never direct.
-  DirectFeed_ = !LoggingActive_ && (!XAxisTrackingEnabled_ || XScale_.OwnTrack) &&
-                (!YAxisTrackingEnabled_ || YScale_.OwnTrack);
-  DirectX_ = DirectFeed_ && x ? XScale_.OwnTrack : nullptr;
-  DirectY_ = DirectFeed_ && y ? YScale_.OwnTrack : nullptr;
+  const bool direct = !LoggingActive_ && (!XAxisTrackingEnabled_ || XScale_.OwnTrack) &&
+                      (!YAxisTrackingEnabled_ || YScale_.OwnTrack);
+  DirectGeneration_ = direct ? TiPlotSettings::Generation() : 0;
+  DirectX_ = direct && x ? XScale_.OwnTrack : nullptr;
+  DirectY_ = direct && y ? YScale_.OwnTrack : nullptr;
   if (x && XScale_.Feed(X)) changed = true;
   if (y && YScale_.Feed(Y)) changed = true;
 }
@@ -299,7 +298,6 @@ double TiPlotChannelCustom::GetYMinWithMarker(int Index) {
 
 void TiPlotChannelCustom::NotifyRemove(TiPlotObject* object) {
   // A later axis may be made at the same address.
-  ForgetDirectFeed();
   XScale_ = {};
   YScale_ = {};
   XAxis_.NotifyRemove(object);

@@ -58,10 +58,7 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   int32_t TraceLineWidth() const { return DataList_->TraceLineWidth; }
   void SetTraceLineWidth(int32_t value) { SetListed(&TiPlotPointAttributes::TraceLineWidth, value); }
   bool MarkersVisible() const { return DataList_->MarkersVisible; }
-  void SetMarkersVisible(bool value) {
-    ForgetDirectFeed();
-    SetListed(&TiPlotPointAttributes::MarkersVisible, value);
-  }
+  void SetMarkersVisible(bool value) { SetListed(&TiPlotPointAttributes::MarkersVisible, value); }
   int32_t MarkersSize() const { return DataList_->MarkersSize; }  // pixels
   void SetMarkersSize(int32_t value) { SetListed(&TiPlotPointAttributes::MarkersSize, value); }
   TiPlotMarkerStyle MarkersStyle() const { return DataList_->MarkersStyle; }
@@ -95,15 +92,9 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   const std::string& YAxisName() const { return YAxis_.Name(); }
   void SetYAxisName(const std::string& value);
   bool XAxisTrackingEnabled() const { return XAxisTrackingEnabled_; }
-  void SetXAxisTrackingEnabled(bool value) {
-    ForgetDirectFeed();
-    SetProperty(XAxisTrackingEnabled_, value);
-  }
+  void SetXAxisTrackingEnabled(bool value) { SetProperty(XAxisTrackingEnabled_, value); }
   bool YAxisTrackingEnabled() const { return YAxisTrackingEnabled_; }
-  void SetYAxisTrackingEnabled(bool value) {
-    ForgetDirectFeed();
-    SetProperty(YAxisTrackingEnabled_, value);
-  }
+  void SetYAxisTrackingEnabled(bool value) { SetProperty(YAxisTrackingEnabled_, value); }
 
   const std::string& LogFileName() const { return LogFileName_; }
   void SetLogFileName(const std::string& value) { SetProperty(LogFileName_, value); }
@@ -151,7 +142,9 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
     // as much as the store itself.
     const int result = StandardList_ ? StandardList_->Add(X, Y) : DataList_->Add(X, Y);
     Stat_.Add(X, Y);
-    if (DirectFeed_) {
+    // Markers are read where they live: the list's attributes widen the
+    // values however they were set.
+    if (DirectGeneration_ == TiPlotSettings::Generation() && !DataList_->MarkersVisible) {
       bool axisChanged = false;
       try {
         if (DirectX_ && DirectX_->Feed(X)) axisChanged = true;
@@ -327,6 +320,7 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   template <class F, class V>
   void SetListed(F field, const V& value) {
     DataList_.get()->*field = value;
+    TiPlotSettings::Changed();
     DoChange();
   }
   // Replaces the list (a new data style); the attributes and ring size are
@@ -335,10 +329,7 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // The channel log: a flush writes the points waiting for it.
   virtual void FlushLog() { LogPendingCount_ = 0; }
   virtual void StopLogging();
-  void SetLoggingActive(bool value) {
-    ForgetDirectFeed();
-    LoggingActive_ = value;
-  }
+  void SetLoggingActive(bool value) { SetPropertyThen(LoggingActive_, value, [] {}); }
   void SetVisibleRange(int first, int last) {
     FirstVisibleIndex_ = first;
     LastVisibleIndex_ = last;
@@ -364,15 +355,10 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // Every tracked dimension feeds an axis that tracks itself, no markers
   // widen the values and no log is written: AddXY then feeds DirectX_ and
   // DirectY_ (null where that dimension is not tracked) without asking
-  // again. Whatever may change that forgets it, and the next point works it
-  // out.
-  bool DirectFeed_ = false;
+  // again, for as long as the plot's settings stay at DirectGeneration_.
+  uint32_t DirectGeneration_ = 0;  // 0: none worked out
   TiPlotAxis* DirectX_ = nullptr;
   TiPlotAxis* DirectY_ = nullptr;
-  void ForgetDirectFeed() {
-    DirectFeed_ = false;
-    DirectX_ = DirectY_ = nullptr;
-  }
   // Markers widen every value by their size on the axis.
   void TrackWithMarkers(int index, bool x, bool y, bool& changed);
   double MarkerExtent(TiPlotChannelScale* scale, const char* missing);

@@ -89,8 +89,15 @@ TiPlotComponent::~TiPlotComponent() {
 // when they were read from a stored description.
 void TiPlotComponent::WireObject(TiObject* object) {
   if (auto* cursor = dynamic_cast<TiPlotDataCursor*>(object)) {
+    // The one object event a loading chart still reports.
     cursor->OnValuesChange = [this, cursor](TiObject*) {
-      if (!Loading_ && OnDataCursorChange) OnDataCursorChange(this, IndexOf(cursor));
+      if (OnDataCursorChange) OnDataCursorChange(this, IndexOf(cursor));
+    };
+    cursor->OnBeforeUpdate = [this, cursor](TiObject*) {
+      if (!Loading_ && OnBeforeDataCursorUpdate) OnBeforeDataCursorUpdate(this, IndexOf(cursor));
+    };
+    cursor->OnCustomizeHint = [this](TiPlotDataCursor* c, std::string& text) {
+      if (!Loading_ && OnDataCursorCustomizeHint) OnDataCursorCustomizeHint(this, IndexOf(c), text);
     };
   }
   auto* toolBar = dynamic_cast<TiPlotToolBar*>(object);

@@ -335,6 +335,8 @@ class TiPlotComponent : public TiCustomComponent,
   std::function<void(TiPlotComponent* sender, int index, int buttonType)> OnToolBarButtonClick;
   TiPlotZoomBoxEvent OnBeforeZoomBox;
   std::function<void(TiPlotComponent* sender, int index)> OnDataCursorChange;
+  std::function<void(TiPlotComponent* sender, int index)> OnBeforeDataCursorUpdate;
+  std::function<void(TiPlotComponent* sender, int index, std::string& text)> OnDataCursorCustomizeHint;
   TiPlotLimitPositionEvent OnLimitLine1PositionChange, OnLimitLine2PositionChange;
   TiPlotIndexEvent OnAnnotationCoordinatesChange, OnAnnotationCoordinatesChangeFinished;
 

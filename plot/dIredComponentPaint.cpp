@@ -81,7 +81,12 @@ void TiPlotComponent::PaintTo(TCanvas& canvas) {
     static_cast<TiPlotAnnotation&>(o).SetDataView(view);
     o.SetXYAxesReverse(XYAxesReverse());
   });
-  ForEach(Master_->DataCursorManager(), [&](TiPlotObject& o) { static_cast<TiPlotDataCursor&>(o).SetDataView(view); });
+  ForEach(Master_->DataCursorManager(), [&](TiPlotObject& o) {
+    auto& cursor = static_cast<TiPlotDataCursor&>(o);
+    cursor.SetDataView(view);
+    cursor.SetXYChart(!ScrollingXAxes());
+    cursor.SetXYAxesReverse(XYAxesReverse());
+  });
   PaintBackground(canvas);
   view->DrawBackground(&canvas);
   BuildDrawList(view);

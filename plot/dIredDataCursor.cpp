@@ -2,26 +2,114 @@
 
 #include <cmath>
 
+#include "components/iFont.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/dIredDataView.h"
 #include "plot/dIredMasterManager.h"
 
-TiPlotDataCursor::TiPlotDataCursor(const TiPlotObjectHooks& hooks) : TiPlotManagerObject(hooks) {}
+namespace {
+// The names the per-style menu properties end in, in style order.
+const char* const kStyleSuffix[6] = {"ValueXY", "ValueX", "ValueY", "DeltaX", "DeltaY", "InverseDeltaX"};
+const char* const kDefaultCaption[6] = {"Value X-Y", "Value X", "Value Y", "Period", "Peak-Peak", "Frequency"};
+}  // namespace
+
+TiPlotDataCursor::TiPlotDataCursor(const TiPlotObjectHooks& hooks) : TiPlotManagerObject(hooks) {
+  SetVisible(false);
+  for (int i = 0; i < 6; ++i) MenuItemCaption_[i] = kDefaultCaption[i];
+  Layout_ = DataCursorLayout(Style_, XYChart_, XYAxesReverse());
+}
 
 const TClassInfo& TiPlotDataCursor::StaticClass() {
   using D = TiPlotDataCursor;
-  static const TClassInfo info =
-      TClassBuilder<D>("TiPlotDataCursor")
-          .Inherits<TiPlotManagerObject>()
-          .String("ChannelName", &D::ChannelName, &D::SetChannelName)
-          .Bool("ChannelShowAllInLegend", &D::ChannelShowAllInLegend, &D::SetChannelShowAllInLegend).Default(1)
-          .Enum("Style", &D::Style, &D::SetStyle,
-                {"ipcsValueXY", "ipcsValueX", "ipcsValueY", "ipcsDeltaX", "ipcsDeltaY", "ipcsInverseDeltaX"})
-          .Default(ipcsValueXY)
-          .Float("Pointer1Position", &D::Pointer1Position, &D::SetPointer1Position).DefaultFloat(50)
-          .Float("Pointer2Position", &D::Pointer2Position, &D::SetPointer2Position).DefaultFloat(60)
-          .Build();
+  static const TClassInfo info = [] {
+    TClassBuilder<D> b("TiPlotDataCursor");
+    b.Inherits<TiPlotManagerObject>()
+        .String("ChannelName", &D::ChannelName, &D::SetChannelName)
+        .Bool("ChannelAllowAll", &D::ChannelAllowAll, &D::SetChannelAllowAll).Default(1)
+        .Bool("ChannelShowAllInLegend", &D::ChannelShowAllInLegend, &D::SetChannelShowAllInLegend).Default(1)
+        .Enum("Style", &D::Style, &D::SetStyle,
+              {"ipcsValueXY", "ipcsValueX", "ipcsValueY", "ipcsDeltaX", "ipcsDeltaY", "ipcsInverseDeltaX"})
+        .Default(ipcsValueXY)
+        .Value("Font", &D::Font, &D::SetFont, FontClassInfo())
+        .Color("Color", &D::Color, &D::SetColor).Default(clYellow)
+        .Bool("UseChannelColor", &D::UseChannelColor, &D::SetUseChannelColor).Default(1)
+        .Bool("HintShow", &D::HintShow, &D::SetHintShow).Default(1)
+        .Bool("HintHideOnRelease", &D::HintHideOnRelease, &D::SetHintHideOnRelease).Default(0)
+        .Enum("HintOrientationSide", &D::HintOrientationSide, &D::SetHintOrientationSide,
+              {"iosBottomRight", "iosTopLeft"})
+        .Default(iosBottomRight)
+        .Float("HintPosition", &D::HintPosition, &D::SetHintPosition).DefaultFloat(50)
+        .Float("Pointer1Position", &D::Pointer1Position, &D::SetPointer1Position).DefaultFloat(50)
+        .Float("Pointer2Position", &D::Pointer2Position, &D::SetPointer2Position).DefaultFloat(60)
+        .Integer("PointerPenWidth", &D::PointerPenWidth, &D::SetPointerPenWidth).Default(1)
+        .Bool("MenuUserCanChangeOptions", &D::MenuUserCanChangeOptions, &D::SetMenuUserCanChangeOptions).Default(1);
+    for (int i = 0; i < 6; ++i) {
+      const auto style = static_cast<TiPlotDataCursorStyle>(i);
+      b.Bool(std::string("MenuItemVisible") + kStyleSuffix[i],
+             [style](const D& d) { return d.MenuItemVisible(style); },
+             [style](D& d, bool v) { d.SetMenuItemVisible(style, v); })
+          .Default(1);
+    }
+    for (int i = 0; i < 6; ++i) {
+      const auto style = static_cast<TiPlotDataCursorStyle>(i);
+      b.String(std::string("MenuItemCaption") + kStyleSuffix[i],
+               [style](const D& d) { return d.MenuItemCaption(style); },
+               [style](D& d, const std::string& v) { d.SetMenuItemCaption(style, v); })
+          .DefaultString(kDefaultCaption[i]);
+    }
+    return b.Build();
+  }();
   return info;
+}
+
+void TiPlotDataCursor::SetStyle(TiPlotDataCursorStyle value) {
+  if (value == Style_) return;
+  Style_ = value;
+  Layout_ = DataCursorLayout(Style_, XYChart_, XYAxesReverse());
+  DoChange();
+}
+
+void TiPlotDataCursor::SetXYChart(bool value) {
+  XYChart_ = value;
+  Layout_ = DataCursorLayout(Style_, XYChart_, XYAxesReverse());
+}
+
+void TiPlotDataCursor::SetXYAxesReverse(bool value) {
+  TiPlotManagerObject::SetXYAxesReverse(value);
+  Layout_ = DataCursorLayout(Style_, XYChart_, value);
+}
+
+void TiPlotDataCursor::SetMenuItemVisible(TiPlotDataCursorStyle style, bool value) {
+  SetProperty(MenuItemVisible_[style], value);
+}
+
+void TiPlotDataCursor::SetMenuItemCaption(TiPlotDataCursorStyle style, const std::string& value) {
+  SetProperty(MenuItemCaption_[style], value);
+}
+
+TiDataCursorLayout DataCursorLayout(TiPlotDataCursorStyle style, bool xyChart, bool axesReversed) {
+  TiDataCursorLayout l;
+  switch (style) {
+    case ipcsValueXY:
+      if (xyChart) l.Pointer2Shown = l.Pointer2Horizontal = true;
+      break;
+    case ipcsValueX: break;
+    case ipcsValueY:
+      // The strip chart reads y where pointer 1 crosses the trace.
+      if (xyChart) l.Pointer1Shown = false, l.Pointer2Shown = true, l.Pointer2Horizontal = true, l.HintAlongX = true;
+      break;
+    case ipcsDeltaX:
+    case ipcsInverseDeltaX: l.Pointer2Shown = true; break;
+    case ipcsDeltaY:
+      l.Pointer2Shown = true, l.Pointer1Horizontal = l.Pointer2Horizontal = true, l.HintAlongX = true;
+      break;
+  }
+  if (axesReversed) {
+    l.Pointer1Horizontal = !l.Pointer1Horizontal;
+    l.Pointer2Horizontal = !l.Pointer2Horizontal;
+    l.HintAlongX = !l.HintAlongX;
+  }
+  return l;
 }
 
 void TiPlotDataCursor::SetChannelName(const std::string& value) {
@@ -39,6 +127,7 @@ double ClampPercent(double value) { return !(value >= 0) ? 0 : value > 100 ? 100
 
 void TiPlotDataCursor::SetPointer1Position(double value) { SetProperty(Pointer1Position_, ClampPercent(value)); }
 void TiPlotDataCursor::SetPointer2Position(double value) { SetProperty(Pointer2Position_, ClampPercent(value)); }
+void TiPlotDataCursor::SetHintPosition(double value) { SetProperty(HintPosition_, ClampPercent(value)); }
 
 TiPlotChannelCustom* TiPlotDataCursor::Channel() {
   if (Channel_) return Channel_;
@@ -65,6 +154,7 @@ void TiPlotDataCursor::SetValues(int status, double y, double x) {
 }
 
 void TiPlotDataCursor::UpdateState() {
+  if (OnBeforeUpdate) OnBeforeUpdate(this);
   if (!SameText(ChannelName_, "<All>")) {
     if (TiPlotChannelCustom* channel = Channel()) channel->UpdateDataCursor(*this);
     return;

@@ -155,6 +155,7 @@ bool TiPlotMasterManager::StoreManager(TiObject* sender) {
 // A sender that is going away can still be told apart by dynamic_cast, as
 // the part of it whose destructor is running.
 void TiPlotMasterManager::RemoveHook(TiObject* sender) {
+  TiPlotSettings::Changed();  // caches may hold the object
   if (PlotRemove_) PlotRemove_(sender);
   if (dynamic_cast<TiPlotTranslationObject*>(sender)) {
     if (Translation_) Translation_->Remove(sender);
@@ -180,6 +181,7 @@ void TiPlotMasterManager::RemoveHook(TiObject* sender) {
 void TiPlotMasterManager::RenameHook(TiObject* sender) {
   auto* object = dynamic_cast<TiPlotObject*>(sender);
   if (!object) return;
+  TiPlotSettings::Changed();
   ForEachKindManager([&](TiPlotObjectManagerCustom& m) { m.NotifyRenameAll(object); });
   if (Layout_) Layout_->NotifyRenameAll(object);
   if (Editor) Editor->ObjectRenamed(object);

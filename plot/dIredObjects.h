@@ -160,15 +160,17 @@ class TiPlotObject : public TiPersistent {
   // The guarded setters: store only a changed value, then notify.
   template <class T, class V>
   void SetProperty(T& field, const V& value) {
-    if (StoreChanged(field, value)) DoChange();
+    SetPropertyThen(field, value, [this] { DoChange(); });
   }
   template <class T, class V>
   void SetLayoutProperty(T& field, const V& value) {
-    if (StoreChanged(field, value)) DoLayoutChange();
+    SetPropertyThen(field, value, [this] { DoLayoutChange(); });
   }
   template <class T, class V, class F>
   void SetPropertyThen(T& field, const V& value, F&& change) {
-    if (StoreChanged(field, value)) change();
+    if (!StoreChanged(field, value)) return;
+    TiPlotSettings::Changed();
+    change();
   }
   void SetHitObject(TiPlotObject* object) { HitObject_ = object; }
   // An object that reports its own clicks from DoMouseUp ends the press

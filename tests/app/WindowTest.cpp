@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "app/PortBox.h"
 #include "app/crc16.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -103,7 +104,8 @@ TEST_F(Window, ControlsAsCreated) {
   EXPECT_EQ(form->iSevenSegmentAnalog1->Width(), 119) << "the stored size stays";
   EXPECT_EQ(form->iSevenSegmentAnalog2->Height(), 43);
   EXPECT_EQ(form->Button2->geometry(), QRect(652, 23, 100, 30));
-  EXPECT_EQ(form->Edit1->geometry(), QRect(544, 22, 97, 33));
+  EXPECT_EQ(form->PortBox->geometry(), QRect(544, 22, 97, 33));
+  EXPECT_EQ(form->Edit1, form->PortBox->lineEdit()) << "the port name is the box's text";
   EXPECT_EQ(form->Edit2->geometry(), QRect(656, 12, 89, 33));
   EXPECT_EQ(form->SpeedButton1->geometry(), QRect(8, 8, 113, 33));
   EXPECT_EQ(form->SpeedButton2->geometry(), QRect(128, 8, 113, 33));
@@ -343,3 +345,23 @@ TEST_F(Window, BothDisplaysShowTheDecodedValuesAfterATick) {
     platform::SavePNG(Grab(form->Panel1), std::string(dir) + "/main-window-displays.png", 9);
   }
 }
+
+namespace {
+TEST_F(Window, AChangedPeriodAppliesWhilePollingAtTheNextTickOrOnEnter) {
+  Open("COM5", "1");
+  ASSERT_EQ(form->Timer1.Interval(), 1000);
+  form->Edit2->setText("0.5");
+  EXPECT_EQ(form->Timer1.Interval(), 1000) << "typing alone changes nothing yet";
+  platform::RunGuarded([this] { form->Timer1Timer(); });
+  EXPECT_EQ(form->Timer1.Interval(), 500);
+  form->Edit2->setText("0");
+  platform::RunGuarded([this] { form->Timer1Timer(); });
+  EXPECT_EQ(form->Timer1.Interval(), 500) << "an invalid period is ignored while polling";
+  form->Edit2->setText("2");
+  emit form->Edit2->returnPressed();
+  EXPECT_EQ(form->Timer1.Interval(), 2000);
+  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(form->Timer1.Enabled());
+}
+}  // namespace

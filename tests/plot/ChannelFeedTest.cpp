@@ -310,6 +310,20 @@ TEST(ChannelAxisFeed, TheChannelsOwnSettingsChangedBetweenPointsCountFromTheNext
   c.ch->AddXY(i++, 9000);
   EXPECT_EQ(c.y->Max(), 9000);
 
+  // The same markers set on the channel's list itself, as the legend and
+  // the per-point tools reach it: the feed still sees them.
+  c.ch->AddXY(i++, 9000);
+  c.ch->DataList().MarkersVisible = true;
+  c.ch->AddXY(i++, 9500);
+  EXPECT_GT(c.y->Max(), 9500);
+  c.ch->DataList().MarkersVisible = false;
+  // Set through the reflection, as files and the editor do.
+  ASSERT_TRUE(WithProperty(Reflect(*c.ch), "MarkersVisible", true,
+                           [](TObjectRef holder, const TPropInfo& p) { p.SetOrdinal(holder.Object, 1); }));
+  c.ch->AddXY(i++, 12000);
+  EXPECT_GT(c.y->Max(), 12000);
+  c.ch->SetMarkersVisible(false);
+
   // The bound x axis goes away: the points still go in, and the x axis
   // made later under the same name is found and fed.
   c.plot.master->XAxisManager()->Delete(0);
