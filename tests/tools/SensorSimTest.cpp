@@ -18,46 +18,14 @@
 #include <thread>
 #include <vector>
 
+#include "tests/app/SensorSimProcess.h"
 #include "tools/sensor-sim/SimFrames.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// A running simulator; stopped when it goes out of scope.
-class Simulator {
- public:
-  explicit Simulator(const std::vector<std::string>& args) {
-    int out[2];
-    if (pipe(out) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      dup2(out[1], 1);
-      close(out[0]);
-      std::vector<char*> argv{const_cast<char*>(SENSOR_SIM)};
-      for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      execv(SENSOR_SIM, argv.data());
-      _exit(127);
-    }
-    close(out[1]);
-    std::FILE* f = fdopen(out[0], "r");
-    char line[256] = {};
-    if (f && std::fgets(line, sizeof line, f)) port_ = std::string(line, std::strlen(line) - 1);
-    if (f) std::fclose(f);
-  }
-  ~Simulator() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  const std::string& Port() const { return port_; }
-
- private:
-  pid_t pid_ = -1;
-  std::string port_;
-};
+using Simulator = TSensorSim;
 
 // Every logged value was served, in the order served.
 ::testing::AssertionResult InServedOrder(const std::vector<std::string>& logged,
