@@ -13,6 +13,7 @@
 
 #include "platform/Exception.h"
 #include "plot/dIredDataCustomList.h"
+#include "plot/iLanes.h"
 #include "plot/iMath.h"
 
 // ToSingle with its common case in line: a value inside the single range
@@ -79,7 +80,7 @@ class TiPlotDataRecordList : public TiPlotDataCustomList {
       if (Count_ == Capacity_) Grow();
       // The slots a few lines ahead are asked for now: once the block is
       // larger than the caches, each new line would otherwise be waited for.
-      __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(Items + Count_) + kStoreAhead), 1);
+      PrefetchForWrite(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(Items + Count_) + kStoreAhead));
       Items[Count_] = r;
       return Count_++;
     }

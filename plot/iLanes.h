@@ -25,6 +25,7 @@ inline V LaneMax(V a, V b) {
   return b > a ? b : a;
 }
 inline void Prefetch(const void* p) { __builtin_prefetch(p); }
+inline void PrefetchForWrite(const void* p) { __builtin_prefetch(p, 1); }
 
 #else
 
@@ -50,6 +51,7 @@ inline V LaneMax(V a, V b) {
   return a;
 }
 inline void Prefetch(const void*) {}
+inline void PrefetchForWrite(const void*) {}
 
 #endif
 
