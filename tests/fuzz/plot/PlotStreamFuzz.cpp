@@ -12,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   TTestPlot plot;
   TiPlotMasterManager& m = *plot.master;
-  for (TiPlotObjectManagerCustom* manager : {m.ChannelManager(), m.XAxisManager(), m.LegendManager(),
-                                             m.LimitManager(), m.LabelManager(), m.DataCursorManager()}) {
+  TiPlotObjectManagerCustom* const managers[] = {m.ChannelManager(), m.XAxisManager(), m.LegendManager(),
+                                                 m.LimitManager(),   m.LabelManager(), m.DataCursorManager()};
+  for (TiPlotObjectManagerCustom* manager : managers) {
     try {
       TiPlotStreamReader reader(text);
       if (!reader.AtEnd() && reader.NextIsCollection()) manager->ReadFromStream(reader);
