@@ -10,63 +10,35 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/Bitmap.h"
-#include "plot/dIredChannel.h"
 #include "plot/dIredDataCursor.h"
 #include "plot/dIredDataView.h"
-#include "plot/dIredMasterManager.h"
-#include "BenchAxes.h"
+#include "BenchPlot.h"
 
 namespace {
 
-constexpr int kWidth = 1000, kHeight = 400;
-
-class TBenchPlot : public TiPlotOwner {
+// The bench chart with n points of a sine, tracking off, a data view and a
+// data cursor on it.
+class TMarkerPlot : public TBenchPlot {
  public:
-  explicit TBenchPlot(int64_t n) {
-    master = std::make_unique<TiPlotMasterManager>(this, [](TiObject*) {}, [](TiObject*) {}, [](TiObject*) {});
-    x = new TBenchXAxis(master->Hooks());
-    x->Inserted();
-    y = new TBenchYAxis(master->Hooks());
-    y->Inserted();
+  explicit TMarkerPlot(int64_t n) {
     y->pixelMin = kHeight;
     y->pixelMax = 0;
-    master->AddChannel();
-    ch = static_cast<TiPlotChannel*>(master->ChannelManager()->Channel(0));
-    ch->SetColor(clBlue);
     ch->SetXAxisTrackingEnabled(false);
     ch->SetYAxisTrackingEnabled(false);
     for (int64_t i = 0; i < n; ++i) ch->AddXY(static_cast<double>(i), std::sin(static_cast<double>(i) * 0.01) * 50);
     x->range = {0, static_cast<double>(n - 1)};
-    y->range = {-60, 120};
     view = master->DataViewManager()->DataView(master->AddDataView());
     view->SetRect({0, 0, kWidth, kHeight});
     cursor = master->DataCursorManager()->DataCursor(master->AddDataCursor());
     cursor->SetDataView(view);
   }
-  ~TBenchPlot() override {
-    master->ObjectManager()->DetachHooks();
-    master.reset();
-  }
-  TiPlotMasterManager* MasterManager() override { return master.get(); }
-  void Frame(TBitmap& image) {
-    TCanvas& c = image.Canvas();
-    c.Brush = TBrush{clWhite, bsSolid};
-    c.FillRect(TRect{0, 0, kWidth, kHeight});
-    ch->PrepareDraw();
-    if (ch->Ready()) ch->Draw(&c, clWhite);
-  }
-  std::unique_ptr<TiPlotMasterManager> master;
-  TBenchXAxis* x;
-  TBenchYAxis* y;
-  TiPlotChannel* ch;
   TiPlotDataView* view;
   TiPlotDataCursor* cursor;
 };
 
 // The pointer sweeps the view, so each reading searches for another X.
 void BM_CursorReadOut(benchmark::State& state) {
-  TBenchPlot p(state.range(0));
+  TMarkerPlot p(state.range(0));
   double position = 0;
   for (auto _ : state) {
     position = position >= 99 ? 1 : position + 0.37;
@@ -77,7 +49,7 @@ void BM_CursorReadOut(benchmark::State& state) {
 }
 
 void Paint(benchmark::State& state, bool markers) {
-  TBenchPlot p(state.range(0));
+  TMarkerPlot p(state.range(0));
   p.ch->SetMarkersVisible(markers);
   p.ch->SetMarkersTurnOffLimit(0);
   TBitmap image(kWidth, kHeight);

@@ -18,17 +18,12 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Bitmap.h"
-#include "plot/dIredChannel.h"
-#include "plot/dIredMasterManager.h"
-#include "BenchAxes.h"
+#include "BenchPlot.h"
 #ifdef SM_HAVE_QCUSTOMPLOT
 #include <qcustomplot.h>
 #endif
 
 namespace {
-
-constexpr int kWidth = 1000, kHeight = 400;
 
 double Signal(int64_t i) {
   const double x = static_cast<double>(i);
@@ -41,37 +36,6 @@ size_t HeapInUse() {
   const struct mallinfo2 m = mallinfo2();
   return m.uordblks + m.hblkhd;
 }
-
-class TBenchPlot : public TiPlotOwner {
- public:
-  TBenchPlot() {
-    master = std::make_unique<TiPlotMasterManager>(this, [](TiObject*) {}, [](TiObject*) {}, [](TiObject*) {});
-    x = new TBenchXAxis(master->Hooks());
-    x->Inserted();
-    y = new TBenchYAxis(master->Hooks());
-    y->Inserted();
-    master->AddChannel();
-    ch = static_cast<TiPlotChannel*>(master->ChannelManager()->Channel(0));
-    ch->SetColor(clBlue);
-    y->range = {-60, 120};
-  }
-  ~TBenchPlot() override {
-    master->ObjectManager()->DetachHooks();
-    master.reset();
-  }
-  TiPlotMasterManager* MasterManager() override { return master.get(); }
-  void Frame(TBitmap& image) {
-    TCanvas& c = image.Canvas();
-    c.Brush = TBrush{clWhite, bsSolid};
-    c.FillRect(TRect{0, 0, kWidth, kHeight});
-    ch->PrepareDraw();
-    if (ch->Ready()) ch->Draw(&c, clWhite);
-  }
-  std::unique_ptr<TiPlotMasterManager> master;
-  TBenchXAxis* x;
-  TBenchYAxis* y;
-  TiPlotChannel* ch;
-};
 
 void Fill(TBenchPlot& p, int64_t n) {
   p.ch->SetXAxisTrackingEnabled(false);

@@ -6,15 +6,8 @@
 #include "tests/components/EventLoop.h"
 #include "opc/dEDOItem.h"
 #include "platform/Exception.h"
+#include "tests/support/MessageOf.h"
 
-inline std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
-}
 
 // Binds `item` to a simulated item of the stand-in, updated every 20 ms.
 inline void Bind(TiOPCItem& item, const std::string& property, const std::string& itemName) {

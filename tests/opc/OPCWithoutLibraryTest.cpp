@@ -7,17 +7,9 @@
 #include "opc/iOPCDLLLoader.h"
 #include "platform/Exception.h"
 #include "plot/dIred.h"
+#include "tests/support/MessageOf.h"
 
 namespace {
-std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
-}
-
 void BindToCounter(TiOPCItem& item) {
   item.SetPropertyName("Value");
   item.SetServerName("Sim");

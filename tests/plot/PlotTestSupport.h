@@ -7,17 +7,9 @@
 #include <vector>
 
 #include "platform/Exception.h"
+#include "tests/support/MessageOf.h"
 #include "plot/dIredMasterManager.h"
 
-// The message of what `f` raises, or "(no exception)".
-inline std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
-}
 
 class TTestPlot : public TiPlotOwner {
  public:

@@ -15,19 +15,11 @@
 #include "plot/dIredToolBar.h"
 #include "plot/iPrintGeometry.h"
 #include "tests/support/ImageDecode.h"
+#include "tests/support/MessageOf.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "(no exception)";
-}
 
 // ---- arithmetic ---------------------------------------------------------------
 
