@@ -31,10 +31,9 @@ void TCommDataControl::SetStopBits(TStopBits v) {
 const TClassInfo& TCommDataControl::StaticClass() {
   using C = TCommDataControl;
   static const TClassInfo info = TClassBuilder<C>("TCommDataControl")
-                                     .Enum("DataBits", &C::DataBits, &C::SetDataBits, {"db4", "db5", "db6", "db7", "db8"})
-                                     .Enum("Parity", &C::Parity, &C::SetParity,
-                                           {"paNone", "paOdd", "paEven", "paMark", "paSpace"})
-                                     .Enum("StopBits", &C::StopBits, &C::SetStopBits, {"sb1", "sb1p5", "sb2"})
+                                     .Enum("DataBits", &C::DataBits, &C::SetDataBits)
+                                     .Enum("Parity", &C::Parity, &C::SetParity)
+                                     .Enum("StopBits", &C::StopBits, &C::SetStopBits)
                                      .Build();
   return info;
 }

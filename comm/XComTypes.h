@@ -2,6 +2,8 @@
 // built from them, the speed table and the display names for settings dialogs.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 #include <initializer_list>
 
 #include "platform/StoreChanged.h"
@@ -11,8 +13,20 @@ enum TBaudRate : uint8_t {
   br56000, br57600, br115200, br128000, br256000, brCustom
 };
 enum TDataBits : uint8_t { db4, db5, db6, db7, db8 };
+inline const std::vector<std::string>& EnumValueNames(TDataBits) {
+  static const std::vector<std::string> names{"db4", "db5", "db6", "db7", "db8"};
+  return names;
+}
 enum TParity : uint8_t { paNone, paOdd, paEven, paMark, paSpace };
+inline const std::vector<std::string>& EnumValueNames(TParity) {
+  static const std::vector<std::string> names{"paNone", "paOdd", "paEven", "paMark", "paSpace"};
+  return names;
+}
 enum TStopBits : uint8_t { sb1, sb1p5, sb2 };
+inline const std::vector<std::string>& EnumValueNames(TStopBits) {
+  static const std::vector<std::string> names{"sb1", "sb1p5", "sb2"};
+  return names;
+}
 enum TFlowControl : uint8_t { fcNone, fcRtsCts, fcDtrDsr, fcSoftware, fcCustom };
 enum TRTSSetting : uint8_t { fsCTSOut, fsRTSEnabled, fsRTSHandshake };
 enum TDTRSetting : uint8_t { fsDSROut, fsDTREnabled, fsDTRHandshake };

@@ -15,6 +15,7 @@
 // Components derive from TiCustomComponent (iCustomComponent.h), not from this
 // class. GUI thread only, except Lock/Unlock (see TiVCLComponent).
 #pragma once
+#include <vector>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -26,6 +27,10 @@
 #include "platform/StoreChanged.h"
 
 enum TiBevelStyle : uint8_t { ibsNone, ibsRaised, ibsLowered };
+inline const std::vector<std::string>& EnumValueNames(TiBevelStyle) {
+  static const std::vector<std::string> names{"ibsNone", "ibsRaised", "ibsLowered"};
+  return names;
+}
 
 class TiComponent : public TCustomControl, public TPersistent {
  public:

@@ -24,7 +24,7 @@
 //     static const TClassInfo info = TClassBuilder<TiGauge>("TiGauge")
 //         .Inherits<TiCustomComponent>()
 //         .Color("NeedleColor", &TiGauge::NeedleColor, &TiGauge::SetNeedleColor).Default(clRed)
-//         .Enum("Style", &TiGauge::Style, &TiGauge::SetStyle, {"igsArc", "igsLinear"})
+//         .Enum("Style", &TiGauge::Style, &TiGauge::SetStyle)  // EnumValueNames(TiGaugeStyle)
 //         .Value("Font", &TiGauge::Font, &TiGauge::SetFont, FontClassInfo())
 //         .Build();
 //     return info;
@@ -218,12 +218,16 @@ class TClassBuilder {
   TClassBuilder& Bool(std::string name, G get, S set = nullptr) {
     return Ordinal<bool>(std::move(name), pkBool, get, set, 0, 1);
   }
+  // The value names belong to the enumeration, not to the property: each
+  // published enumeration declares `EnumValueNames(E)` once, beside itself, so
+  // two properties of one type cannot name its values differently.
   template <class G, class S = std::nullptr_t>
-  TClassBuilder& Enum(std::string name, G get, S set, std::vector<std::string> valueNames) {
+  TClassBuilder& Enum(std::string name, G get, S set) {
     using V = reflection_detail::GetResult<G, T>;
+    const std::vector<std::string>& valueNames = EnumValueNames(V{});
     const int64_t last = static_cast<int64_t>(valueNames.size()) - 1;
     Ordinal<V>(std::move(name), pkEnum, get, set, 0, last);
-    props_.back().ValueNames = std::move(valueNames);
+    props_.back().ValueNames = valueNames;
     return *this;
   }
   template <class G, class S = std::nullptr_t>

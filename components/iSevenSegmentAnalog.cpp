@@ -17,7 +17,7 @@ const TClassInfo& TiSevenSegmentAnalog::StaticClass() {
           .Integer("Precision", &T::Precision, &T::SetPrecision).Default(2)
           .Bool("ShowSign", &T::ShowSign, &T::SetShowSign).Default(1)
           .Integer("DigitCount", &T::DigitCount, &T::SetDigitCount).Default(4)
-          .Enum("LeadingStyle", &T::LeadingStyle, &T::SetLeadingStyle, {"ilsNone", "ilsZeros", "ilsSpaces"})
+          .Enum("LeadingStyle", &T::LeadingStyle, &T::SetLeadingStyle)
           .Default(ilsSpaces)
           .Build();
   return info;

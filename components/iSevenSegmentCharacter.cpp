@@ -16,14 +16,10 @@ TiSevenSegmentCharacter::TiSevenSegmentCharacter() {
 
 const TClassInfo& TiSevenSegmentCharacter::StaticClass() {
   using T = TiSevenSegmentCharacter;
-  std::vector<std::string> glyphs = {"ssc0", "ssc1", "ssc2", "ssc3", "ssc4", "ssc5", "ssc6", "ssc7", "ssc8",
-                                     "ssc9", "sscA", "sscB", "sscC", "sscD", "sscE", "sscF", "sscPeriod",
-                                     "sscColon", "sscPlus", "sscMinus", "sscBlank", "sscLine", "sscUpArrow",
-                                     "sscDownArrow", "sscSemiColon", "sscComma"};
   static const TClassInfo info =
       TClassBuilder<T>("TiSevenSegmentCharacter")
           .Inherits<TiCustomComponent>()
-          .Enum("Value", &T::Value, &T::SetValue, std::move(glyphs)).Default(ssc0)
+          .Enum("Value", &T::Value, &T::SetValue).Default(ssc0)
           .Char("Character", &T::Character, &T::SetCharacter).Default('0')
           .Color("SegmentColor", &T::SegmentColor, &T::SetSegmentColor).Default(clLime)
           .Color("SegmentOffColor", &T::SegmentOffColor, &T::SetSegmentOffColor).Default(clGreen)

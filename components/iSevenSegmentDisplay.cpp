@@ -32,7 +32,7 @@ const TClassInfo& TiSevenSegmentDisplay::StaticClass() {
           .Bool("ShowOffSegments", &T::ShowOffSegments, &T::SetShowOffSegments).Default(1)
           .Bool("PowerOff", &T::PowerOff, &T::SetPowerOff).Default(0)
           .Color("BackGroundColor", &T::BackGroundColor, &T::SetBackGroundColor).Default(clBlack)
-          .Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, {"ibsNone", "ibsRaised", "ibsLowered"})
+          .Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle)
           .Default(ibsNone)
           .Bool("Transparent", &T::Transparent, &T::SetTransparent).Default(0)
           .Build();

@@ -29,11 +29,21 @@ struct TSize {
 };
 
 enum TPenStyle : uint8_t { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+inline const std::vector<std::string>& EnumValueNames(TPenStyle) {
+  static const std::vector<std::string> names{"psSolid",      "psDash",  "psDot",        "psDashDot",
+                                              "psDashDotDot", "psClear", "psInsideFrame"};
+  return names;
+}
 // pmNot inverts the pixels under the pen (its colour is ignored); pmXor
 // combines the pen colour with them by exclusive or; pmNotXor is the inverse of
 // that. Drawing twice with pmNot or pmXor restores the picture.
 enum TPenMode : uint8_t { pmCopy, pmNot, pmXor, pmNotXor };
 enum TBrushStyle : uint8_t { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+inline const std::vector<std::string>& EnumValueNames(TBrushStyle) {
+  static const std::vector<std::string> names{"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
+                                              "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
+  return names;
+}
 enum TFontStyle : uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = uint8_t;  // bit set of TFontStyle, fsBold = bit 0
 constexpr TFontStyles FontStyleBit(TFontStyle s) { return static_cast<TFontStyles>(1u << s); }

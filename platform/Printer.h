@@ -16,6 +16,10 @@
 class TCanvas;
 
 enum TPrinterOrientation : uint8_t { poPortrait, poLandscape };
+inline const std::vector<std::string>& EnumValueNames(TPrinterOrientation) {
+  static const std::vector<std::string> names{"poPortrait", "poLandscape"};
+  return names;
+}
 
 namespace platform {
 

@@ -5,7 +5,6 @@
 #include "plot/dIredDataView.h"
 #include "plot/dIredMasterManager.h"
 #include "plot/iRectGeometry.h"
-#include "plot/iStyleNames.h"
 
 namespace {
 
@@ -26,12 +25,9 @@ const TClassInfo& TiPlotAnnotation::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<A>("TiPlotAnnotation")
           .Inherits<TiPlotManagerObject>()
-          .Enum("Style", &A::Style, &A::SetStyle,
-                {"ipasText", "ipasLine", "ipasRectangle", "ipasLineX", "ipasLineY", "ipasImage",
-                 "ipasTextRectangle", "ipasEllipse", "ipasTextBox"})
+          .Enum("Style", &A::Style, &A::SetStyle)
           .Default(ipasText)
-          .Enum("Reference", &A::Reference, &A::SetReference,
-                {"iprtDataView", "iprtChannel", "iprtXChannelYDataView", "iprtXDataViewYChannel"})
+          .Enum("Reference", &A::Reference, &A::SetReference)
           .Default(iprtDataView)
           .Float("X", &A::X, &A::SetX)
           .Float("Y", &A::Y, &A::SetY)
@@ -41,22 +37,20 @@ const TClassInfo& TiPlotAnnotation::StaticClass() {
           .Float("Height", &A::Height, &A::SetHeight)
           .Color("PenColor", &A::PenColor, &A::SetPenColor)
           .Default(clWhite)
-          .Enum("PenStyle", &A::PenStyle, &A::SetPenStyle, PenStyleNames())
+          .Enum("PenStyle", &A::PenStyle, &A::SetPenStyle)
           .Default(psSolid)
           .Integer("PenWidth", &A::PenWidth, &A::SetPenWidth)
           .Default(0)
           .Color("BrushColor", &A::BrushColor, &A::SetBrushColor)
           .Default(clWhite)
-          .Enum("BrushStyle", &A::BrushStyle, &A::SetBrushStyle, BrushStyleNames())
+          .Enum("BrushStyle", &A::BrushStyle, &A::SetBrushStyle)
           .Default(bsSolid)
           .String("Text", &A::Text, &A::SetText)
-          .Enum("TextRotation", &A::TextRotation, &A::SetTextRotation, {"ira000", "ira090", "ira180", "ira270"})
+          .Enum("TextRotation", &A::TextRotation, &A::SetTextRotation)
           .Default(ira000)
-          .Enum("TextHorzAlignment", &A::TextHorzAlignment, &A::SetTextHorzAlignment,
-                {"iahCenter", "iahLeft", "iahRight"})
+          .Enum("TextHorzAlignment", &A::TextHorzAlignment, &A::SetTextHorzAlignment)
           .Default(iahCenter)
-          .Enum("TextVertAlignment", &A::TextVertAlignment, &A::SetTextVertAlignment,
-                {"iavCenter", "iavTop", "iavBottom"})
+          .Enum("TextVertAlignment", &A::TextVertAlignment, &A::SetTextVertAlignment)
           .Default(iavCenter)
           .Float("TextHorzMargin", &A::TextHorzMargin, &A::SetTextHorzMargin)
           .DefaultFloat(1)

@@ -13,6 +13,7 @@
 // mouse works on those, and only in the chart's select mode; a line has no
 // hit area and is never selected.
 #pragma once
+#include <vector>
 #include <string>
 
 #include "platform/Canvas.h"
@@ -28,8 +29,22 @@ class TiPlotDataView;
 enum TiPlotAnnotationStyle : uint8_t {
   ipasText, ipasLine, ipasRectangle, ipasLineX, ipasLineY, ipasImage, ipasTextRectangle, ipasEllipse, ipasTextBox
 };
+inline const std::vector<std::string>& EnumValueNames(TiPlotAnnotationStyle) {
+  static const std::vector<std::string> names{"ipasText", "ipasLine", "ipasRectangle", "ipasLineX",
+      "ipasLineY", "ipasImage", "ipasTextRectangle", "ipasEllipse", "ipasTextBox"};
+  return names;
+}
 enum TiPlotReferenceType : uint8_t { iprtDataView, iprtChannel, iprtXChannelYDataView, iprtXDataViewYChannel };
+inline const std::vector<std::string>& EnumValueNames(TiPlotReferenceType) {
+  static const std::vector<std::string> names{"iprtDataView", "iprtChannel", "iprtXChannelYDataView",
+      "iprtXDataViewYChannel"};
+  return names;
+}
 enum TiAlignmentVertical : uint8_t { iavCenter, iavTop, iavBottom };
+inline const std::vector<std::string>& EnumValueNames(TiAlignmentVertical) {
+  static const std::vector<std::string> names{"iavCenter", "iavTop", "iavBottom"};
+  return names;
+}
 
 // The plot's image lists hold pictures of one size that an application adds;
 // the toolbar's list (glyphs kept as drawn and greyed) serves them.

@@ -167,19 +167,17 @@ void TiPlotAxis::UpdateResumeValues() {
 // Saves and restores the feed state: an event handler may feed the axis
 // again from another channel, which then makes its own request.
 bool TiPlotAxis::FeedAny(double value) {
-  if (!TrackingEnabled_ || !std::isfinite(value)) return false;
-  const TiTrackStep step = TrackValue(Tracking_, {Scale_.Min, Scale_.Span}, value, FirstPointSeen_);
-  UpdateFeedMode();
-  if (step.Action == itaSetRange && !Scale_.Log10) {
-    const TiAxisRange& r = step.Range;
-    if (r.Min == Scale_.Min && r.Span == Scale_.Span) return false;
+  const std::optional<TiTrackStep> step = StepFor(value);
+  if (!step) return false;
+  if (step->Action == itaSetRange && !Scale_.Log10) {
+    const TiAxisRange& r = step->Range;
     if (r.Min >= -1e300 && r.Min <= 1e300 && r.Span >= 1e-300 && r.Span <= 1e300 && !RangeListener()) {
       Scale_.Min = r.Min;
       Scale_.Span = r.Span;
       return true;
     }
   }
-  return FeedStep(step);
+  return FeedStep(*step);
 }
 
 bool TiPlotAxis::FeedStep(const TiTrackStep& step) {
@@ -326,22 +324,16 @@ std::vector<TiPlotAxis*> TiPlotAxis::SameOrientationAxes() const {
 
 const TClassInfo& TiPlotAxis::StaticClass() {
   using A = TiPlotAxis;
-  static const std::vector<std::string> formats = {"iptfValue",    "iptfExponent",   "iptfPrefix",
-                                                   "iptfDateTime", "iptfPrice32nds", "iptfThousands"};
-  static const std::vector<std::string> precisions = {"ipsSignificantDigits", "ipsFixedDecimalPoints"};
   static const TClassInfo info =
       TClassBuilder<A>("TiPlotAxis")
           .Inherits<TiPlotLayoutObject>()
           .Float("Min", &A::Min, &A::SetMin).DefaultFloat(0)
           .Float("Span", &A::Span, &A::SetSpan).DefaultFloat(100)
           .Bool("ReverseScale", &A::ReverseScale, &A::SetReverseScale).Default(0)
-          .Enum("ScaleType", &A::ScaleType, &A::SetScaleType, {"ipstLinear", "ipstLog10"}).Default(0)
+          .Enum("ScaleType", &A::ScaleType, &A::SetScaleType).Default(0)
           .Bool("TrackingEnabled", &A::TrackingEnabled, &A::SetTrackingEnabled).Default(1)
-          .Enum("TrackingStyle", &A::TrackingStyle, &A::SetTrackingStyle,
-                {"iptsScaleMinMax", "iptsScaleMax", "iptsScaleMin", "iptsScrollSmooth", "iptsScrollPage",
-                 "iptsExpandCollapse", "iptsExpandCollapseFast"})
-          .Enum("TrackingAlignFirstStyle", &A::TrackingAlignFirstStyle, &A::SetTrackingAlignFirstStyle,
-                {"ipafsMin", "ipafsMax", "ipafsAuto", "ipafsNone"})
+          .Enum("TrackingStyle", &A::TrackingStyle, &A::SetTrackingStyle)
+          .Enum("TrackingAlignFirstStyle", &A::TrackingAlignFirstStyle, &A::SetTrackingAlignFirstStyle)
           .Float("TrackingScrollCompressMax", &A::TrackingScrollCompressMax, &A::SetTrackingScrollCompressMax)
           .DefaultFloat(0)
           .Bool("RestoreValuesOnResume", &A::RestoreValuesOnResume, &A::SetRestoreValuesOnResume).Default(1)
@@ -349,7 +341,7 @@ const TClassInfo& TiPlotAxis::StaticClass() {
           .Float("ScrollMin", &A::ScrollMin, &A::SetScrollMin).DefaultFloat(0)
           .Float("ScrollMax", &A::ScrollMax, &A::SetScrollMax).DefaultFloat(100)
           .Bool("MasterUIInput", &A::MasterUIInput, &A::SetMasterUIInput).Default(0)
-          .Enum("CartesianStyle", &A::CartesianStyle, &A::SetCartesianStyle, {"ipcsNone", "ipcsMaster", "ipcsChild"})
+          .Enum("CartesianStyle", &A::CartesianStyle, &A::SetCartesianStyle)
           .Default(0)
           .String("CartesianChildRefAxisName", &A::CartesianChildRefAxisName, &A::SetCartesianChildRefAxisName)
           .DefaultString("<None>")
@@ -370,11 +362,11 @@ const TClassInfo& TiPlotAxis::StaticClass() {
           .Float("LabelsMargin", &A::LabelsMargin, &A::SetLabelsMargin).DefaultFloat(0.25)
           .Value("LabelsFont", &A::LabelsFont, &A::SetLabelsFont, FontClassInfo())
           .Float("LabelSeparation", &A::LabelSeparation, &A::SetLabelSeparation).DefaultFloat(2)
-          .Enum("LabelsRotation", &A::LabelsRotation, &A::SetLabelsRotation, {"ira000", "ira090", "ira180", "ira270"})
+          .Enum("LabelsRotation", &A::LabelsRotation, &A::SetLabelsRotation)
           .Default(0)
           .Integer("LabelsPrecision", &A::LabelsPrecision, &A::SetLabelsPrecision).Default(3)
-          .Enum("LabelsPrecisionStyle", &A::LabelsPrecisionStyle, &A::SetLabelsPrecisionStyle, precisions).Default(0)
-          .Enum("LabelsFormatStyle", &A::LabelsFormatStyle, &A::SetLabelsFormatStyle, formats).Default(0)
+          .Enum("LabelsPrecisionStyle", &A::LabelsPrecisionStyle, &A::SetLabelsPrecisionStyle).Default(0)
+          .Enum("LabelsFormatStyle", &A::LabelsFormatStyle, &A::SetLabelsFormatStyle).Default(0)
           .String("DateTimeFormat", &A::DateTimeFormat, &A::SetDateTimeFormat).DefaultString("hh:nn:ss")
           .Float("LabelsMinLength", &A::LabelsMinLength, &A::SetLabelsMinLength).DefaultFloat(5)
           .Bool("LabelsMinLengthAutoAdjust", &A::LabelsMinLengthAutoAdjust, &A::SetLabelsMinLengthAutoAdjust)
@@ -389,19 +381,19 @@ const TClassInfo& TiPlotAxis::StaticClass() {
           .Bool("ScaleLineShow", &A::ScaleLineShow, &A::SetScaleLineShow).Default(1)
           .Bool("GridLinesVisible", &A::GridLinesVisible, &A::SetGridLinesVisible).Default(1)
           .Bool("CursorUseDefaultFormat", &A::CursorUseDefaultFormat, &A::SetCursorUseDefaultFormat).Default(1)
-          .Enum("CursorFormatStyle", &A::CursorFormatStyle, &A::SetCursorFormatStyle, formats).Default(0)
+          .Enum("CursorFormatStyle", &A::CursorFormatStyle, &A::SetCursorFormatStyle).Default(0)
           .String("CursorDateTimeFormat", &A::CursorDateTimeFormat, &A::SetCursorDateTimeFormat)
           .DefaultString("hh:nn:ss")
-          .Enum("CursorPrecisionStyle", &A::CursorPrecisionStyle, &A::SetCursorPrecisionStyle, precisions).Default(0)
+          .Enum("CursorPrecisionStyle", &A::CursorPrecisionStyle, &A::SetCursorPrecisionStyle).Default(0)
           .Integer("CursorPrecision", &A::CursorPrecision, &A::SetCursorPrecision).Default(3)
           .Float("CursorMinLength", &A::CursorMinLength, &A::SetCursorMinLength).DefaultFloat(5)
           .Bool("CursorMinLengthAutoAdjust", &A::CursorMinLengthAutoAdjust, &A::SetCursorMinLengthAutoAdjust)
           .Default(0)
           .Bool("LegendUseDefaultFormat", &A::LegendUseDefaultFormat, &A::SetLegendUseDefaultFormat).Default(1)
-          .Enum("LegendFormatStyle", &A::LegendFormatStyle, &A::SetLegendFormatStyle, formats).Default(0)
+          .Enum("LegendFormatStyle", &A::LegendFormatStyle, &A::SetLegendFormatStyle).Default(0)
           .String("LegendDateTimeFormat", &A::LegendDateTimeFormat, &A::SetLegendDateTimeFormat)
           .DefaultString("hh:nn:ss")
-          .Enum("LegendPrecisionStyle", &A::LegendPrecisionStyle, &A::SetLegendPrecisionStyle, precisions).Default(0)
+          .Enum("LegendPrecisionStyle", &A::LegendPrecisionStyle, &A::SetLegendPrecisionStyle).Default(0)
           .Integer("LegendPrecision", &A::LegendPrecision, &A::SetLegendPrecision).Default(3)
           .Float("LegendMinLength", &A::LegendMinLength, &A::SetLegendMinLength).DefaultFloat(5)
           .Bool("LegendMinLengthAutoAdjust", &A::LegendMinLengthAutoAdjust, &A::SetLegendMinLengthAutoAdjust)

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,20 @@ class TiPlotAxis;
 class TiPlotChannelCustom;
 
 enum TiPlotScaleType : uint8_t { ipstLinear, ipstLog10 };
+inline const std::vector<std::string>& EnumValueNames(TiPlotScaleType) {
+  static const std::vector<std::string> names{"ipstLinear", "ipstLog10"};
+  return names;
+}
 enum TiPlotCartesianStyle : uint8_t { ipcsNone, ipcsMaster, ipcsChild };
+inline const std::vector<std::string>& EnumValueNames(TiPlotCartesianStyle) {
+  static const std::vector<std::string> names{"ipcsNone", "ipcsMaster", "ipcsChild"};
+  return names;
+}
 enum TiRotationAngle : uint8_t { ira000, ira090, ira180, ira270 };
+inline const std::vector<std::string>& EnumValueNames(TiRotationAngle) {
+  static const std::vector<std::string> names{"ira000", "ira090", "ira180", "ira270"};
+  return names;
+}
 
 // Pointer shapes of the axis in zoom mode, by the classic cursor ids.
 constexpr TiPlotCursorId crAxisSizeHorizontal = -9, crAxisSizeVertical = -7;
@@ -258,14 +271,9 @@ class TiPlotAxis : public TiPlotLayoutObject {
 
   // --- Range changes ---
   // One tracking step for a new value, as TiPlotChannelScale asks for it.
+  // The general way, to which Feed's short ways are held.
   void Track(double value) {
-    if (!TrackingEnabled_ || !std::isfinite(value)) return;
-    const TiTrackStep step = TrackValue(Tracking_, {Scale_.Min, Scale_.Span}, value, FirstPointSeen_);
-    UpdateFeedMode();
-    if (step.Action == itaSetRange && !Scale_.Log10 && step.Range.Min == Scale_.Min &&
-        step.Range.Span == Scale_.Span)
-      return;
-    ApplyTrack(step);
+    if (const std::optional<TiTrackStep> step = StepFor(value)) ApplyTrack(*step);
   }
   // Track for a channel that feeds a new point and asks the plot for one
   // repaint after all of its tracking: the axis leaves its own change
@@ -391,6 +399,17 @@ class TiPlotAxis : public TiPlotLayoutObject {
       UpdateFeedMode();
       DoChange();
     });
+  }
+  // The tracking step a new value asks for; none when tracking is off, the
+  // value is not finite or the range would stay as it is.
+  std::optional<TiTrackStep> StepFor(double value) {
+    if (!TrackingEnabled_ || !std::isfinite(value)) return std::nullopt;
+    const TiTrackStep step = TrackValue(Tracking_, {Scale_.Min, Scale_.Span}, value, FirstPointSeen_);
+    UpdateFeedMode();
+    if (step.Action == itaSetRange && !Scale_.Log10 && step.Range.Min == Scale_.Min &&
+        step.Range.Span == Scale_.Span)
+      return std::nullopt;
+    return step;
   }
   // The step applied with the change requests held back.
   bool FeedStep(const TiTrackStep& step);

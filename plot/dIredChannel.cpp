@@ -22,26 +22,19 @@ const TClassInfo& TiPlotChannel::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<C>("TiPlotChannel")
           .Inherits<TiPlotChannelCustom>()
-          .Enum("OPCXValueSource", &C::OPCXValueSource, &C::SetOPCXValueSource,
-                {"iopcxvsOPCServerTimeStamp", "iopcxvsSystemTimeStamp", "iopcxvsElapsedTime",
-                 "iopcxvsElapsedSeconds"})
+          .Enum("OPCXValueSource", &C::OPCXValueSource, &C::SetOPCXValueSource)
           .Default(iopcxvsOPCServerTimeStamp)
           .Bool("FastDrawEnabled", &C::FastDrawEnabled, &C::SetFastDrawEnabled).Default(1)
-          .Enum("InterpolationStyle", &C::InterpolationStyle, &C::SetInterpolationStyle,
-                {"ipistStraightLine", "ipistCubicSpline", "ipistPolynomial", "ipistRational", "ipistDifferential",
-                 "ipistDifferentialTerminated"})
+          .Enum("InterpolationStyle", &C::InterpolationStyle, &C::SetInterpolationStyle)
           .Default(ipistStraightLine)
           .Bool("FillEnabled", &C::FillEnabled, &C::SetFillEnabled).Default(0)
           .Float("FillReference", &C::FillReference, &C::SetFillReference).DefaultFloat(0)
-          .Enum("FillStyle", &C::FillStyle, &C::SetFillStyle,
-                {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
-                 "bsDiagCross"})
+          .Enum("FillStyle", &C::FillStyle, &C::SetFillStyle)
           .Default(bsSolid)
           .Color("FillColor", &C::FillColor, &C::SetFillColor).Default(0)
           .Bool("FillUseChannelColor", &C::FillUseChannelColor, &C::SetFillUseChannelColor).Default(1)
           .Bool("DigitalEnabled", &C::DigitalEnabled, &C::SetDigitalEnabled).Default(0)
-          .Enum("DigitalReferenceStyle", &C::DigitalReferenceStyle, &C::SetDigitalReferenceStyle,
-                {"ipdrScale", "ipdrPercent"})
+          .Enum("DigitalReferenceStyle", &C::DigitalReferenceStyle, &C::SetDigitalReferenceStyle)
           .Default(ipdrScale)
           .Float("DigitalReferenceLow", &C::DigitalReferenceLow, &C::SetDigitalReferenceLow).DefaultFloat(10)
           .Float("DigitalReferenceHigh", &C::DigitalReferenceHigh, &C::SetDigitalReferenceHigh).DefaultFloat(90)
@@ -50,18 +43,15 @@ const TClassInfo& TiPlotChannel::StaticClass() {
           .Float("BarWidth", &C::BarWidth, &C::SetBarWidth).DefaultFloat(5)
           .Color("BarPenColor", &C::BarPenColor, &C::SetBarPenColor).Default(clRed)
           .Integer("BarPenWidth", &C::BarPenWidth, &C::SetBarPenWidth).Default(0)
-          .Enum("BarPenStyle", &C::BarPenStyle, &C::SetBarPenStyle,
-                {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"})
+          .Enum("BarPenStyle", &C::BarPenStyle, &C::SetBarPenStyle)
           .Default(psSolid)
           .Color("BarBrushColor", &C::BarBrushColor, &C::SetBarBrushColor).Default(clRed)
-          .Enum("BarBrushStyle", &C::BarBrushStyle, &C::SetBarBrushStyle,
-                {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
-                 "bsDiagCross"})
+          .Enum("BarBrushStyle", &C::BarBrushStyle, &C::SetBarBrushStyle)
           .Default(bsSolid)
           .Bool("BarPenUseChannelColor", &C::BarPenUseChannelColor, &C::SetBarPenUseChannelColor).Default(1)
           .Bool("BarBrushUseChannelColor", &C::BarBrushUseChannelColor, &C::SetBarBrushUseChannelColor).Default(1)
           .Bool("HighLowEnabled", &C::HighLowEnabled, &C::SetHighLowEnabled).Default(0)
-          .Enum("HighLowStyle", &C::HighLowStyle, &C::SetHighLowStyle, {"iphlsOpenClose", "iphlsCandleStick"})
+          .Enum("HighLowStyle", &C::HighLowStyle, &C::SetHighLowStyle)
           .Default(iphlsOpenClose)
           .Color("HighLowBarColor", &C::HighLowBarColor, &C::SetHighLowBarColor).Default(clAqua)
           .Float("HighLowBarWidth", &C::HighLowBarWidth, &C::SetHighLowBarWidth).DefaultFloat(0.5)

@@ -3,6 +3,8 @@
 // and the extents to fit come from the ends of the data. Should an X go back
 // (a replay from 0, a wrapped counter), every point is looked at instead.
 #pragma once
+#include <string>
+#include <vector>
 #include "platform/Clock.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/iChannelBars.h"
@@ -14,14 +16,28 @@
 enum TiPlotOPCXValueSource : uint8_t {
   iopcxvsOPCServerTimeStamp, iopcxvsSystemTimeStamp, iopcxvsElapsedTime, iopcxvsElapsedSeconds
 };
+inline const std::vector<std::string>& EnumValueNames(TiPlotOPCXValueSource) {
+  static const std::vector<std::string> names{"iopcxvsOPCServerTimeStamp", "iopcxvsSystemTimeStamp",
+      "iopcxvsElapsedTime", "iopcxvsElapsedSeconds"};
+  return names;
+}
 
 // How consecutive points are joined.
 enum TiPlotInterpolationStyle : uint8_t {
   ipistStraightLine, ipistCubicSpline, ipistPolynomial, ipistRational, ipistDifferential,
   ipistDifferentialTerminated
 };
+inline const std::vector<std::string>& EnumValueNames(TiPlotInterpolationStyle) {
+  static const std::vector<std::string> names{"ipistStraightLine", "ipistCubicSpline", "ipistPolynomial",
+      "ipistRational", "ipistDifferential", "ipistDifferentialTerminated"};
+  return names;
+}
 // Whether the digital reference levels are Y values or data-view percentages.
 enum TiPlotDigitalReferenceStyle : uint8_t { ipdrScale, ipdrPercent };
+inline const std::vector<std::string>& EnumValueNames(TiPlotDigitalReferenceStyle) {
+  static const std::vector<std::string> names{"ipdrScale", "ipdrPercent"};
+  return names;
+}
 
 class TiPlotChannel : public TiPlotChannelCustom {
  public:

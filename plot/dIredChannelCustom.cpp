@@ -67,8 +67,7 @@ const TClassInfo& TiPlotChannelCustom::StaticClass() {
           .Integer("RingBufferSize", &C::RingBufferSize, &C::SetRingBufferSize).Default(0)
           .Bool("TraceVisible", &C::TraceVisible, &C::SetTraceVisible).Default(1)
           .Color("Color", &C::Color, &C::SetColor).Default(clRed)
-          .Enum("TraceLineStyle", &C::TraceLineStyle, &C::SetTraceLineStyle,
-                {"iplsSolid", "iplsDash", "iplsDot", "iplsDashDot", "iplsDashDotDot"})
+          .Enum("TraceLineStyle", &C::TraceLineStyle, &C::SetTraceLineStyle)
           .Default(iplsSolid)
           .Integer("TraceLineWidth", &C::TraceLineWidth, &C::SetTraceLineWidth).Default(1)
           .Bool("MarkersAllowIndividual", &C::MarkersAllowIndividual, &C::SetMarkersAllowIndividual).Default(0)
@@ -79,20 +78,14 @@ const TClassInfo& TiPlotChannelCustom::StaticClass() {
           .Integer("MarkersTurnOffLimit", &C::MarkersTurnOffLimit, &C::SetMarkersTurnOffLimit).Default(0)
           .Bool("MarkersVisible", &C::MarkersVisible, &C::SetMarkersVisible).Default(0)
           .Integer("MarkersSize", &C::MarkersSize, &C::SetMarkersSize).Default(3)
-          .Enum("MarkersStyle", &C::MarkersStyle, &C::SetMarkersStyle,
-                {"ipmsCircle", "ipmsSquare", "ipmsDiamond", "ipmsCross", "ipmsPlus", "ipmsTriangleUp",
-                 "ipmsTriangleDown", "ipmsTriangleLeft", "ipmsTriangleRight", "ipmsVerticalLine",
-                 "ipmsHorizontalLine", "ipmsCharacter"})
+          .Enum("MarkersStyle", &C::MarkersStyle, &C::SetMarkersStyle)
           .Default(ipmsCircle)
           .Color("MarkersPenColor", &C::MarkersPenColor, &C::SetMarkersPenColor).Default(clRed)
-          .Enum("MarkersPenStyle", &C::MarkersPenStyle, &C::SetMarkersPenStyle,
-                {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"})
+          .Enum("MarkersPenStyle", &C::MarkersPenStyle, &C::SetMarkersPenStyle)
           .Default(psSolid)
           .Integer("MarkersPenWidth", &C::MarkersPenWidth, &C::SetMarkersPenWidth).Default(0)
           .Color("MarkersBrushColor", &C::MarkersBrushColor, &C::SetMarkersBrushColor).Default(clRed)
-          .Enum("MarkersBrushStyle", &C::MarkersBrushStyle, &C::SetMarkersBrushStyle,
-                {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
-                 "bsDiagCross"})
+          .Enum("MarkersBrushStyle", &C::MarkersBrushStyle, &C::SetMarkersBrushStyle)
           .Default(bsSolid)
           .Value("MarkersFont", &C::MarkersFont, &C::SetMarkersFont, FontClassInfo())
           .String("XAxisName", &C::XAxisName, &C::SetXAxisName)
@@ -102,8 +95,7 @@ const TClassInfo& TiPlotChannelCustom::StaticClass() {
           .String("LogFileName", &C::LogFileName, &C::SetLogFileName)
           .Integer("LogBufferSize", &C::LogBufferSize, &C::SetLogBufferSize).Default(0)
           .Bool("LoggingActive", &C::LoggingActive)
-          .Enum("DataStyle", &C::DataStyle, &C::SetDataStyle,
-                {"ipdsStandard", "ipdsCompact", "ipdsCompactInterval", "ipdsFullFeature"})
+          .Enum("DataStyle", &C::DataStyle, &C::SetDataStyle)
           .Default(ipdsStandard)
           .String("OPCGroupName", &C::OPCGroupName, &C::SetOPCGroupName)
           .String("OPCComputerName", &C::OPCComputerName, &C::SetOPCComputerName)

@@ -44,10 +44,32 @@ enum TiFillDirection : uint8_t {
   ifdTopBottom, ifdBottomTop, ifdLeftRight, ifdRightLeft, ifdTopLeftBottomRight, ifdBottomRightTopLeft,
   ifdBottomLeftTopRight, ifdTopRightBottomLeft, ifdRectangleOut, ifdRectangleIn, ifdCircleOut, ifdCircleIn
 };
+inline const std::vector<std::string>& EnumValueNames(TiFillDirection) {
+  static const std::vector<std::string> names{"ifdTopBottom", "ifdBottomTop", "ifdLeftRight",
+      "ifdRightLeft", "ifdTopLeftBottomRight", "ifdBottomRightTopLeft", "ifdBottomLeftTopRight",
+      "ifdTopRightBottomLeft", "ifdRectangleOut", "ifdRectangleIn", "ifdCircleOut", "ifdCircleIn"};
+  return names;
+}
 enum TiPlotEditorFormStyle : uint8_t { ipfsModal, ipfsStayOnTop };
+inline const std::vector<std::string>& EnumValueNames(TiPlotEditorFormStyle) {
+  static const std::vector<std::string> names{"ipfsModal", "ipfsStayOnTop"};
+  return names;
+}
 enum TiPlotExportFormat : uint8_t { ipefMetaFile, ipefBitmap, ipefJPEG };
+inline const std::vector<std::string>& EnumValueNames(TiPlotExportFormat) {
+  static const std::vector<std::string> names{"ipefMetaFile", "ipefBitmap", "ipefJPEG"};
+  return names;
+}
 enum TiPlotDataFileColumnSeparator : uint8_t { ipdfcsTab, ipdfcsComma };
+inline const std::vector<std::string>& EnumValueNames(TiPlotDataFileColumnSeparator) {
+  static const std::vector<std::string> names{"ipdfcsTab", "ipdfcsComma"};
+  return names;
+}
 enum TiPlotDataFileFormat : uint8_t { ipdffText, ipdffCompactInterval };
+inline const std::vector<std::string>& EnumValueNames(TiPlotDataFileFormat) {
+  static const std::vector<std::string> names{"ipdffText", "ipdffCompactInterval"};
+  return names;
+}
 
 // Chart events name the object by its index in its own manager.
 using TiPlotIndexEvent = std::function<void(TiPlotComponent* sender, int index)>;

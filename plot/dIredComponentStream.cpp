@@ -29,12 +29,12 @@ TClassInfo BuildClass() {
   TClassBuilder<P> b("TiPlotComponent");
   b.Inherits<TiCustomComponent>()
       .Color("BackGroundColor", &P::BackGroundColor, &P::SetBackGroundColor)
-      .Enum("BorderStyle", &P::BorderStyle, &P::SetBorderStyle, {"ibsNone", "ibsRaised", "ibsLowered"})
+      .Enum("BorderStyle", &P::BorderStyle, &P::SetBorderStyle)
       .Bool("XYAxesReverse", &P::XYAxesReverse, &P::SetXYAxesReverse)
       .Bool("UserCanEditObjects", &P::UserCanEditObjects, &P::SetUserCanEditObjects)
       .Bool("UserCanAddRemoveChannels", &P::UserCanAddRemoveChannels, &P::SetUserCanAddRemoveChannels);
   AddMargins<0>(b);
-  b.Enum("PrintOrientation", &P::PrintOrientation, &P::SetPrintOrientation, {"poPortrait", "poLandscape"})
+  b.Enum("PrintOrientation", &P::PrintOrientation, &P::SetPrintOrientation)
       .Bool("PrintShowDialog", &P::PrintShowDialog, &P::SetPrintShowDialog)
       .String("PrintDocumentName", &P::PrintDocumentName, &P::SetPrintDocumentName)
       .String("PrinterName", &P::PrinterName, &P::SetPrinterName)
@@ -42,34 +42,26 @@ TClassInfo BuildClass() {
       .Integer("HintsHidePause", &P::HintsHidePause, &P::SetHintsHidePause)
       .Bool("HintsShow", &P::HintsShow, &P::SetHintsShow)
       .Value("HintsFont", &P::HintsFont, &P::SetHintsFont, FontClassInfo())
-      .Enum("EditorFormStyle", &P::EditorFormStyle, &P::SetEditorFormStyle, {"ipfsModal", "ipfsStayOnTop"})
-      .Enum("CopyToClipBoardFormat", &P::CopyToClipBoardFormat, &P::SetCopyToClipBoardFormat,
-            {"ipefMetaFile", "ipefBitmap", "ipefJPEG"})
+      .Enum("EditorFormStyle", &P::EditorFormStyle, &P::SetEditorFormStyle)
+      .Enum("CopyToClipBoardFormat", &P::CopyToClipBoardFormat, &P::SetCopyToClipBoardFormat)
       .Bool("TitleVisible", &P::TitleVisible, &P::SetTitleVisible)
       .String("TitleText", &P::TitleText, &P::SetTitleText)
       .Value("TitleFont", &P::TitleFont, &P::SetTitleFont, FontClassInfo())
       .Float("TitleMargin", &P::TitleMargin, &P::SetTitleMargin)
       .Value("AnnotationDefaultFont", &P::AnnotationDefaultFont, &P::SetAnnotationDefaultFont, FontClassInfo())
-      .Enum("AnnotationDefaultBrushStlye", &P::AnnotationDefaultBrushStlye, &P::SetAnnotationDefaultBrushStlye,
-            {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
-             "bsDiagCross"})
+      .Enum("AnnotationDefaultBrushStlye", &P::AnnotationDefaultBrushStlye, &P::SetAnnotationDefaultBrushStlye)
       .Color("AnnotationDefaultBrushColor", &P::AnnotationDefaultBrushColor, &P::SetAnnotationDefaultBrushColor)
-      .Enum("AnnotationDefaultPenStlye", &P::AnnotationDefaultPenStlye, &P::SetAnnotationDefaultPenStlye,
-            {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"})
+      .Enum("AnnotationDefaultPenStlye", &P::AnnotationDefaultPenStlye, &P::SetAnnotationDefaultPenStlye)
       .Color("AnnotationDefaultPenColor", &P::AnnotationDefaultPenColor, &P::SetAnnotationDefaultPenColor)
       .Integer("AnnotationDefaultPenWidth", &P::AnnotationDefaultPenWidth, &P::SetAnnotationDefaultPenWidth)
       .Bool("ClipAnnotationsToAxes", &P::ClipAnnotationsToAxes, &P::SetClipAnnotationsToAxes)
       .Bool("BackGroundGradientEnabled", &P::BackGroundGradientEnabled, &P::SetBackGroundGradientEnabled)
-      .Enum("BackGroundGradientDirection", &P::BackGroundGradientDirection, &P::SetBackGroundGradientDirection,
-            {"ifdTopBottom", "ifdBottomTop", "ifdLeftRight", "ifdRightLeft", "ifdTopLeftBottomRight",
-             "ifdBottomRightTopLeft", "ifdBottomLeftTopRight", "ifdTopRightBottomLeft", "ifdRectangleOut",
-             "ifdRectangleIn", "ifdCircleOut", "ifdCircleIn"})
+      .Enum("BackGroundGradientDirection", &P::BackGroundGradientDirection, &P::SetBackGroundGradientDirection)
       .Color("BackGroundGradientStartColor", &P::BackGroundGradientStartColor,
              &P::SetBackGroundGradientStartColor)
       .Color("BackGroundGradientStopColor", &P::BackGroundGradientStopColor, &P::SetBackGroundGradientStopColor)
-      .Enum("DataFileColumnSeparator", &P::DataFileColumnSeparator, &P::SetDataFileColumnSeparator,
-            {"ipdfcsTab", "ipdfcsComma"})
-      .Enum("DataFileFormat", &P::DataFileFormat, &P::SetDataFileFormat, {"ipdffText", "ipdffCompactInterval"})
+      .Enum("DataFileColumnSeparator", &P::DataFileColumnSeparator, &P::SetDataFileColumnSeparator)
+      .Enum("DataFileFormat", &P::DataFileFormat, &P::SetDataFileFormat)
       .String("LogFileName", &P::LogFileName, &P::SetLogFileName)
       .Integer("LogBufferSize", &P::LogBufferSize, &P::SetLogBufferSize)
       .Bool("LoggingActive", &P::LoggingActive)

@@ -27,16 +27,14 @@ const TClassInfo& TiPlotDataCursor::StaticClass() {
         .String("ChannelName", &D::ChannelName, &D::SetChannelName)
         .Bool("ChannelAllowAll", &D::ChannelAllowAll, &D::SetChannelAllowAll).Default(1)
         .Bool("ChannelShowAllInLegend", &D::ChannelShowAllInLegend, &D::SetChannelShowAllInLegend).Default(1)
-        .Enum("Style", &D::Style, &D::SetStyle,
-              {"ipcsValueXY", "ipcsValueX", "ipcsValueY", "ipcsDeltaX", "ipcsDeltaY", "ipcsInverseDeltaX"})
+        .Enum("Style", &D::Style, &D::SetStyle)
         .Default(ipcsValueXY)
         .Value("Font", &D::Font, &D::SetFont, FontClassInfo())
         .Color("Color", &D::Color, &D::SetColor).Default(clYellow)
         .Bool("UseChannelColor", &D::UseChannelColor, &D::SetUseChannelColor).Default(1)
         .Bool("HintShow", &D::HintShow, &D::SetHintShow).Default(1)
         .Bool("HintHideOnRelease", &D::HintHideOnRelease, &D::SetHintHideOnRelease).Default(0)
-        .Enum("HintOrientationSide", &D::HintOrientationSide, &D::SetHintOrientationSide,
-              {"iosBottomRight", "iosTopLeft"})
+        .Enum("HintOrientationSide", &D::HintOrientationSide, &D::SetHintOrientationSide)
         .Default(iosBottomRight)
         .Float("HintPosition", &D::HintPosition, &D::SetHintPosition).DefaultFloat(50)
         .Float("Pointer1Position", &D::Pointer1Position, &D::SetPointer1Position).DefaultFloat(50)

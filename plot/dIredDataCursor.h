@@ -4,6 +4,7 @@
 // reading goes); drawing, dragging, hint and menus are added by the cursor's
 // own work.
 #pragma once
+#include <vector>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,9 +20,18 @@ class TiPlotChannelManager;
 enum TiPlotDataCursorStyle : uint8_t {
   ipcsValueXY, ipcsValueX, ipcsValueY, ipcsDeltaX, ipcsDeltaY, ipcsInverseDeltaX
 };
+inline const std::vector<std::string>& EnumValueNames(TiPlotDataCursorStyle) {
+  static const std::vector<std::string> names{"ipcsValueXY", "ipcsValueX", "ipcsValueY", "ipcsDeltaX",
+      "ipcsDeltaY", "ipcsInverseDeltaX"};
+  return names;
+}
 
 // Side of the pointer line the hint box sits on.
 enum TiOrientationSide : uint8_t { iosBottomRight, iosTopLeft };
+inline const std::vector<std::string>& EnumValueNames(TiOrientationSide) {
+  static const std::vector<std::string> names{"iosBottomRight", "iosTopLeft"};
+  return names;
+}
 
 // Which pointers a style shows and how they lie on the screen.
 struct TiDataCursorLayout {

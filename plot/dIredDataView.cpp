@@ -9,9 +9,6 @@
 
 namespace {
 
-const std::vector<std::string> kGridStyles{"ipglsSolid", "ipglsDash", "ipglsDot"};
-const std::vector<std::string> kControlStyles{"ipacsXAxis", "ipacsYAxis", "ipacsBoth"};
-
 
 bool IsAll(const std::string& name) { return SameText(name, "<ALL>"); }
 
@@ -33,8 +30,7 @@ void AddGroup(TClassBuilder<TiPlotDataView>& b, const std::string& prefix, TiPlo
             [with](V& v, int32_t x) { with(v, [x](TiPlotGridLineGroup& gr) { gr.Width = x; }); })
       .Default(1);
   b.Enum(prefix + "Style", [get](const V& v) { return get(v).Style; },
-         [with](V& v, TiPlotGridLineStyle x) { with(v, [x](TiPlotGridLineGroup& gr) { gr.Style = x; }); },
-         kGridStyles);
+         [with](V& v, TiPlotGridLineStyle x) { with(v, [x](TiPlotGridLineGroup& gr) { gr.Style = x; }); });
 }
 
 void AddEdge(TClassBuilder<TiPlotDataView>& b, const std::string& name, int edge) {
@@ -62,15 +58,15 @@ TClassInfo BuildClass() {
       .Bool("GridLineShowXMinors", &V::GridLineShowXMinors, &V::SetGridLineShowXMinors)
       .Bool("GridLineShowYMajors", &V::GridLineShowYMajors, &V::SetGridLineShowYMajors)
       .Bool("GridLineShowYMinors", &V::GridLineShowYMinors, &V::SetGridLineShowYMinors)
-      .Enum("GridLineMajorStyle", &V::GridLineMajorStyle, &V::SetGridLineMajorStyle, kGridStyles)
-      .Enum("GridLineMinorStyle", &V::GridLineMinorStyle, &V::SetGridLineMinorStyle, kGridStyles);
+      .Enum("GridLineMajorStyle", &V::GridLineMajorStyle, &V::SetGridLineMajorStyle)
+      .Enum("GridLineMinorStyle", &V::GridLineMinorStyle, &V::SetGridLineMinorStyle);
   AddGroup(b, "GridLineXMajor", ipggXMajor);
   AddGroup(b, "GridLineXMinor", ipggXMinor);
   AddGroup(b, "GridLineYMajor", ipggYMajor);
   AddGroup(b, "GridLineYMinor", ipggYMinor);
   b.Bool("AxesControlEnabled", &V::AxesControlEnabled, &V::SetAxesControlEnabled)
-      .Enum("AxesControlMouseStyle", &V::AxesControlMouseStyle, &V::SetAxesControlMouseStyle, kControlStyles)
-      .Enum("AxesControlWheelStyle", &V::AxesControlWheelStyle, &V::SetAxesControlWheelStyle, kControlStyles);
+      .Enum("AxesControlMouseStyle", &V::AxesControlMouseStyle, &V::SetAxesControlMouseStyle)
+      .Enum("AxesControlWheelStyle", &V::AxesControlWheelStyle, &V::SetAxesControlWheelStyle);
   return b.Build();
 }
 

@@ -3,12 +3,17 @@
 // axes with mouse drags and the wheel, and converts percent positions (0 at
 // left and bottom, 100 at right and top) to pixels and back.
 #pragma once
+#include <vector>
 #include <string>
 
 #include "plot/dIredAxis.h"
 #include "plot/iGridLineStyle.h"
 
 enum TiPlotAxesControlStyle : uint8_t { ipacsXAxis, ipacsYAxis, ipacsBoth };
+inline const std::vector<std::string>& EnumValueNames(TiPlotAxesControlStyle) {
+  static const std::vector<std::string> names{"ipacsXAxis", "ipacsYAxis", "ipacsBoth"};
+  return names;
+}
 
 // What the data view asks of the chart it lies in; the plot component
 // implements it. A chart without it has no zoom box, select mode or events.

@@ -27,8 +27,7 @@ const TClassInfo& TiPlotLabel::StaticClass() {
   static const TClassInfo info = TClassBuilder<L>("TiPlotLabel")
                                      .Inherits<TiPlotLayoutObject>()
                                      .String("Caption", &L::Caption, &L::SetCaption)
-                                     .Enum("Alignment", &L::Alignment, &L::SetAlignment,
-                                           {"iahCenter", "iahLeft", "iahRight"})
+                                     .Enum("Alignment", &L::Alignment, &L::SetAlignment)
                                      .Value("Font", &L::Font, &L::SetFont, FontClassInfo())
                                      .Float("MarginLeft", &L::MarginLeft, &L::SetMarginLeft)
                                      .Float("MarginTop", &L::MarginTop, &L::SetMarginTop)

@@ -2,12 +2,17 @@
 // Margins are in widths (left, right) and heights (top, bottom) of "0" of
 // the label font, turned into pixels each time the label measures or draws.
 #pragma once
+#include <vector>
 #include <string>
 
 #include "platform/Canvas.h"
 #include "plot/dIredObjects.h"
 
 enum TiAlignmentHorizontal : uint8_t { iahCenter, iahLeft, iahRight };
+inline const std::vector<std::string>& EnumValueNames(TiAlignmentHorizontal) {
+  static const std::vector<std::string> names{"iahCenter", "iahLeft", "iahRight"};
+  return names;
+}
 
 class TiPlotLabel : public TiPlotLayoutObject {
  public:

@@ -142,8 +142,7 @@ const TClassInfo& TiPlotLegend::StaticClass() {
           .Integer("WrapRowAutoCountMax", &L::WrapRowAutoCountMax, &L::SetWrapRowAutoCountMax).Default(100)
           .Bool("WrapRowSpacingAuto", &L::WrapRowSpacingAuto, &L::SetWrapRowSpacingAuto).Default(0)
           .Float("ChannelNameMaxWidth", &L::ChannelNameMaxWidth, &L::SetChannelNameMaxWidth).DefaultFloat(0)
-          .Enum("ChannelNameColorStyle", &L::ChannelNameColorStyle, &L::SetChannelNameColorStyle,
-                {"iplcncsFont", "iplcncsChannelColor", "iplcncsXAxisFontColor", "iplcncsYAxisFontColor"})
+          .Enum("ChannelNameColorStyle", &L::ChannelNameColorStyle, &L::SetChannelNameColorStyle)
           .Default(iplcncsFont)
           .Build();
   return info;

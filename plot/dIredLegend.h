@@ -26,6 +26,11 @@ class TiPlotLegend;
 enum TiPlotChannelNameColorStyle : uint8_t {
   iplcncsFont, iplcncsChannelColor, iplcncsXAxisFontColor, iplcncsYAxisFontColor
 };
+inline const std::vector<std::string>& EnumValueNames(TiPlotChannelNameColorStyle) {
+  static const std::vector<std::string> names{"iplcncsFont", "iplcncsChannelColor",
+      "iplcncsXAxisFontColor", "iplcncsYAxisFontColor"};
+  return names;
+}
 
 // The columns of a row, in the order they are placed left to right.
 enum TiPlotLegendColumn : uint8_t {

@@ -1,6 +1,5 @@
 #include "plot/dIredLimit.h"
 
-#include "plot/iStyleNames.h"
 
 TiPlotLimit::TiPlotLimit(const TiPlotObjectHooks& hooks) : TiPlotManagerObject(hooks) {}
 
@@ -9,16 +8,15 @@ const TClassInfo& TiPlotLimit::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<L>("TiPlotLimit")
           .Inherits<TiPlotManagerObject>()
-          .Enum("Style", &L::Style, &L::SetStyle,
-                {"iplsLineX", "iplsLineY", "iplsBandX", "iplsBandY", "iplsPolyBandX", "iplsPolyBandY"})
+          .Enum("Style", &L::Style, &L::SetStyle)
           .Default(iplsLineY)
           .Color("Color", &L::Color, &L::SetColor)
           .Default(clRed)
           .Integer("LineWidth", &L::LineWidth, &L::SetLineWidth)
           .Default(0)
-          .Enum("LineStyle", &L::LineStyle, &L::SetLineStyle, PenStyleNames())
+          .Enum("LineStyle", &L::LineStyle, &L::SetLineStyle)
           .Default(psSolid)
-          .Enum("FillStyle", &L::FillStyle, &L::SetFillStyle, BrushStyleNames())
+          .Enum("FillStyle", &L::FillStyle, &L::SetFillStyle)
           .Default(bsSolid)
           .String("XAxisName", &L::XAxisName, &L::SetXAxisName)
           .String("YAxisName", &L::YAxisName, &L::SetYAxisName)

@@ -11,6 +11,7 @@
 // Hit boxes (5 pixels either side of a line, over the other axis's extent)
 // are those of the last paint; a limit that was not drawn cannot be hit.
 #pragma once
+#include <vector>
 #include <string>
 
 #include "platform/Canvas.h"
@@ -20,6 +21,11 @@
 class TiPlotLimit;
 
 enum TiPlotLimitStyle : uint8_t { iplsLineX, iplsLineY, iplsBandX, iplsBandY, iplsPolyBandX, iplsPolyBandY };
+inline const std::vector<std::string>& EnumValueNames(TiPlotLimitStyle) {
+  static const std::vector<std::string> names{"iplsLineX", "iplsLineY", "iplsBandX", "iplsBandY",
+      "iplsPolyBandX", "iplsPolyBandY"};
+  return names;
+}
 
 // What a limit asks of the chart it lies in; the plot component implements
 // it. A limit in another owner never drags and reports nothing.

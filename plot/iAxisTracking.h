@@ -4,12 +4,23 @@
 // SetMinSpan.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 enum TiPlotTrackingStyle : uint8_t {
   iptsScaleMinMax, iptsScaleMax, iptsScaleMin, iptsScrollSmooth, iptsScrollPage,
   iptsExpandCollapse, iptsExpandCollapseFast
 };
+inline const std::vector<std::string>& EnumValueNames(TiPlotTrackingStyle) {
+  static const std::vector<std::string> names{"iptsScaleMinMax", "iptsScaleMax", "iptsScaleMin",
+      "iptsScrollSmooth", "iptsScrollPage", "iptsExpandCollapse", "iptsExpandCollapseFast"};
+  return names;
+}
 enum TiPlotTrackingAlignFirstStyle : uint8_t { ipafsMin, ipafsMax, ipafsAuto, ipafsNone };
+inline const std::vector<std::string>& EnumValueNames(TiPlotTrackingAlignFirstStyle) {
+  static const std::vector<std::string> names{"ipafsMin", "ipafsMax", "ipafsAuto", "ipafsNone"};
+  return names;
+}
 
 struct TiAxisRange {
   double Min = 0;

@@ -4,11 +4,17 @@
 // walks its points; this unit draws one of them.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/Canvas.h"
 #include "plot/iChannelScale.h"
 
 enum TiPlotHighLowStyle : uint8_t { iphlsOpenClose, iphlsCandleStick };
+inline const std::vector<std::string>& EnumValueNames(TiPlotHighLowStyle) {
+  static const std::vector<std::string> names{"iphlsOpenClose", "iphlsCandleStick"};
+  return names;
+}
 
 // The high-low properties of a channel, with their defaults.
 struct TiPlotHighLowSettings {

@@ -2,21 +2,38 @@
 // unscoped with a fixed underlying type; sets are bit sets in declaration
 // order (first element = bit 0).
 #pragma once
+#include <vector>
 #include <cstdint>
 #include <string>
 
 #include "platform/Control.h"
 
 enum TiPlotLineStyle : uint8_t { iplsSolid, iplsDash, iplsDot, iplsDashDot, iplsDashDotDot };
+inline const std::vector<std::string>& EnumValueNames(TiPlotLineStyle) {
+  static const std::vector<std::string> names{"iplsSolid", "iplsDash", "iplsDot", "iplsDashDot",
+      "iplsDashDotDot"};
+  return names;
+}
 
 enum TiPlotMarkerStyle : uint8_t {
   ipmsCircle, ipmsSquare, ipmsDiamond, ipmsCross, ipmsPlus, ipmsTriangleUp,
   ipmsTriangleDown, ipmsTriangleLeft, ipmsTriangleRight, ipmsVerticalLine,
   ipmsHorizontalLine, ipmsCharacter
 };
+inline const std::vector<std::string>& EnumValueNames(TiPlotMarkerStyle) {
+  static const std::vector<std::string> names{"ipmsCircle", "ipmsSquare", "ipmsDiamond", "ipmsCross",
+      "ipmsPlus", "ipmsTriangleUp", "ipmsTriangleDown", "ipmsTriangleLeft", "ipmsTriangleRight",
+      "ipmsVerticalLine", "ipmsHorizontalLine", "ipmsCharacter"};
+  return names;
+}
 
 // Which data list a channel keeps its points in.
 enum TiPlotDataStyle : uint8_t { ipdsStandard, ipdsCompact, ipdsCompactInterval, ipdsFullFeature };
+inline const std::vector<std::string>& EnumValueNames(TiPlotDataStyle) {
+  static const std::vector<std::string> names{"ipdsStandard", "ipdsCompact", "ipdsCompactInterval",
+      "ipdsFullFeature"};
+  return names;
+}
 
 // Mouse input as the plot hands it to its objects. The plot component converts
 // the platform's own mouse and key types into these.

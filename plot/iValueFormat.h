@@ -2,13 +2,23 @@
 // formatter with six styles. It never raises: a failure gives "Error", a value
 // the style cannot show gives "Unknown".
 #pragma once
+#include <vector>
 #include <cstdint>
 #include <string>
 
 enum TiPlotTextFormat : uint8_t {
   iptfValue, iptfExponent, iptfPrefix, iptfDateTime, iptfPrice32nds, iptfThousands
 };
+inline const std::vector<std::string>& EnumValueNames(TiPlotTextFormat) {
+  static const std::vector<std::string> names{"iptfValue", "iptfExponent", "iptfPrefix", "iptfDateTime",
+      "iptfPrice32nds", "iptfThousands"};
+  return names;
+}
 enum TiPlotPrecisionStyle : uint8_t { ipsSignificantDigits, ipsFixedDecimalPoints };
+inline const std::vector<std::string>& EnumValueNames(TiPlotPrecisionStyle) {
+  static const std::vector<std::string> names{"ipsSignificantDigits", "ipsFixedDecimalPoints"};
+  return names;
+}
 
 // One set of format settings (the labels', the cursor's or the legend's).
 struct TiValueFormatSettings {

@@ -10,6 +10,10 @@
 namespace {
 
 enum TShade : uint8_t { shLight, shMedium, shDark };
+const std::vector<std::string>& EnumValueNames(TShade) {
+  static const std::vector<std::string> names{"shLight", "shMedium", "shDark"};
+  return names;
+}
 
 // A small family of classes registered the way components register theirs.
 class TSettings : public TPersistent {
@@ -79,7 +83,7 @@ const TClassInfo& TSample::StaticClass() {
           .Integer("Size", Get<&TSample::Size>(), Put<&TSample::Size>())
           .Integer("Small", Get<&TSample::Small>(), Put<&TSample::Small>())
           .Color("Color", Get<&TSample::Color>(), Put<&TSample::Color>())
-          .Enum("Shade", Get<&TSample::Shade>(), Put<&TSample::Shade>(), {"shLight", "shMedium", "shDark"})
+          .Enum("Shade", Get<&TSample::Shade>(), Put<&TSample::Shade>())
           .Set("Flags", Get<&TSample::Flags>(), Put<&TSample::Flags>(), {"fA", "fB", "fC"})
           .Bool("On", Get<&TSample::On>(), Put<&TSample::On>())
           .Char("Letter", Get<&TSample::Letter>(), Put<&TSample::Letter>())

@@ -7,6 +7,10 @@
 #include "components/iFont.h"
 
 enum TTestShape : uint8_t { tsSquare, tsRound };
+inline const std::vector<std::string>& EnumValueNames(TTestShape) {
+  static const std::vector<std::string> names{"tsSquare", "tsRound"};
+  return names;
+}
 
 class TiTestComponent : public TiCustomComponent {
  public:
@@ -19,11 +23,10 @@ class TiTestComponent : public TiCustomComponent {
         TClassBuilder<TiTestComponent>("TiTestComponent")
             .Inherits<TiCustomComponent>()
             .Color("BackGroundColor", &TiComponent::BackGroundColor, &TiComponent::SetBackGroundColor)
-            .Enum("BorderStyle", &TiComponent::BorderStyle, &TiComponent::SetBorderStyle,
-                  {"ibsNone", "ibsRaised", "ibsLowered"})
+            .Enum("BorderStyle", &TiComponent::BorderStyle, &TiComponent::SetBorderStyle)
             .Bool("Transparent", &TiVCLComponent::Transparent, &TiVCLComponent::SetTransparent)
             .Color("SegmentColor", &TiTestComponent::SegmentColor, &TiTestComponent::SetSegmentColor)
-            .Enum("Shape", &TiTestComponent::Shape, &TiTestComponent::SetShape, {"tsSquare", "tsRound"})
+            .Enum("Shape", &TiTestComponent::Shape, &TiTestComponent::SetShape)
             .Float("Ratio", &TiTestComponent::Ratio, &TiTestComponent::SetRatio)
             .String("Caption", &TiTestComponent::Caption, &TiTestComponent::SetCaption)
             .Value("Font", &TiTestComponent::Font, &TiTestComponent::SetFont, FontClassInfo())

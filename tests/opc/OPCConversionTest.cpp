@@ -25,8 +25,7 @@ struct TTarget {
             .Char("Letter", [](const T& t) { return t.Letter; }, [](T& t, char v) { t.Letter = v; })
             .Set("Styles", [](const T& t) { return t.Styles; }, [](T& t, uint8_t v) { t.Styles = v; },
                  {"isA", "isB", "isC"})
-            .Enum("Shape", [](const T& t) { return t.Shape; }, [](T& t, TTestShape v) { t.Shape = v; },
-                  {"tsSquare", "tsRound"})
+            .Enum("Shape", [](const T& t) { return t.Shape; }, [](T& t, TTestShape v) { t.Shape = v; })
             .Bool("Flag", [](const T& t) { return t.Flag; }, [](T& t, bool v) { t.Flag = v; })
             .Float("Level", [](const T& t) { return t.Level; }, [](T& t, double v) { t.Level = v; })
             .String("Text", [](const T& t) { return t.Text; }, [](T& t, const std::string& v) { t.Text = v; })

@@ -9,6 +9,10 @@
 
 namespace {
 enum TMode : uint8_t { mOff, mOn, mAuto };
+const std::vector<std::string>& EnumValueNames(TMode) {
+  static const std::vector<std::string> names{"mOff", "mOn", "mAuto"};
+  return names;
+}
 
 struct TInner {
   static const TClassInfo& StaticClass();
@@ -55,7 +59,7 @@ const TClassInfo& TTarget::StaticClass() {
           .Integer("Size", Get<&TTarget::Size>(), Put<&TTarget::Size>())
           .Integer("Small", Get<&TTarget::Small>(), Put<&TTarget::Small>())
           .Color("Color", Get<&TTarget::Color>(), Put<&TTarget::Color>())
-          .Enum("Mode", Get<&TTarget::Mode>(), Put<&TTarget::Mode>(), {"mOff", "mOn", "mAuto"})
+          .Enum("Mode", Get<&TTarget::Mode>(), Put<&TTarget::Mode>())
           .Set("Flags", Get<&TTarget::Flags>(), Put<&TTarget::Flags>(), {"fA", "fB", "fC", "fD"})
           .Bool("On", Get<&TTarget::On>(), Put<&TTarget::On>())
           .Char("Letter", Get<&TTarget::Letter>(), Put<&TTarget::Letter>())
