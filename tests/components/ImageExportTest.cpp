@@ -10,6 +10,7 @@
 #include "platform/Files.h"
 #include "platform/ImageFiles.h"
 #include "tests/support/ImageDecode.h"
+#include "tests/support/MessageOf.h"
 
 namespace fs = std::filesystem;
 
@@ -42,14 +43,6 @@ class ImageExport : public ::testing::Test {
   TiTestComponent component;
 };
 
-std::string MessageOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Message;
-  }
-  return "";
-}
 }  // namespace
 
 TEST_F(ImageExport, RangeErrorsComeBeforeAnyFile) {
