@@ -39,14 +39,17 @@ std::string FloatToStr(double value) {
   return FloatToText(value, platform::FormatSettings().DecimalSeparator, 15);
 }
 
-double PropertyTextToFloat(const std::string& text) {
+double PropertyTextToFloat(std::string_view text) {
   // The file may come from a machine with the other separator: the first
   // separator of either kind is the decimal one.
-  std::string value(TrimText(text));
+  const std::string_view value = TrimText(text);
   const char sep = platform::FormatSettings().DecimalSeparator;
   const char other = sep == ',' ? '.' : ',';
-  if (const size_t at = value.find(other); at != std::string::npos) value[at] = sep;
-  return TextToFloat(value, sep);
+  const size_t at = value.find(other);
+  if (at == std::string_view::npos) return TextToFloat(value, sep);
+  std::string adapted(value);
+  adapted[at] = sep;
+  return TextToFloat(adapted, sep);
 }
 
 std::string PropertyValueText(TObjectRef object, const TPropInfo& p) {

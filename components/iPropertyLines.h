@@ -13,6 +13,7 @@
 //   LoadObjectProperties(Reflect(display), "", lines);  // consumes what it used
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "components/iReflection.h"
@@ -48,7 +49,7 @@ void SetPropertyValueText(TObjectRef object, const TPropInfo& property, const st
 std::string FloatToStr(double value);
 // Reads a float written with either "." or "," (the first one is taken as the
 // decimal separator), as the files allow. Raises EConvertError.
-double PropertyTextToFloat(const std::string& text);
+double PropertyTextToFloat(std::string_view text);
 
 // A property file's text split into its lines. Blank lines are dropped. The
 // text is good up to the first line that is too long, has no "=", or is cut

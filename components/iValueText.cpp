@@ -28,13 +28,12 @@ int64_t TextToInteger(std::string_view text) {
 
 double TextToFloat(std::string_view text, char decimalSeparator) {
   const std::string_view t = TrimText(text);
+  double value = 0;
+  if (platform::TryStrToFloat(t, value, decimalSeparator)) return value;
   if (SameText(t, "NAN")) return std::nan("");
   if (SameText(t, "INF") || SameText(t, "+INF")) return HUGE_VAL;
   if (SameText(t, "-INF")) return -HUGE_VAL;
-  double value = 0;
-  if (!platform::TryStrToFloat(std::string(t), value, decimalSeparator))
-    throw EConvertError("'" + std::string(t) + "' is not a valid floating point value");
-  return value;
+  throw EConvertError("'" + std::string(t) + "' is not a valid floating point value");
 }
 
 std::string FloatToText(double value, char decimalSeparator, int significantDigits) {

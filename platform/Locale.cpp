@@ -1,7 +1,10 @@
 #include "platform/Locale.h"
 
 #include <cctype>
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <string>
 
 #include "platform/Exception.h"
 
@@ -17,46 +20,58 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Accepts [sign] digits [sep digits] [e [sign] digits]: at least one digit in
 // the mantissa; the locale's separator only, so "1,5" is not 1.5 where the
-// separator is ".".
-bool ParseNumber(const std::string& text, double& value, char sep) {
+// separator is ".". Checked in place: only a separator other than '.' makes
+// a copy, on the stack when the text is short (data files hold millions).
+bool ParseNumber(std::string_view text, double& value, char sep) {
   size_t begin = 0, end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
-  std::string plain;
-  plain.reserve(end - begin);
+  // With '.' for a separator, from_chars reads a finite number by the same
+  // rules, so it alone decides what it reads whole; the rest is checked below.
+  if (sep == '.' && begin < end) {
+    const auto quick = std::from_chars(text.data() + begin, text.data() + end, value);
+    if (quick.ec == std::errc() && quick.ptr == text.data() + end && std::isfinite(value)) return true;
+  }
   size_t i = begin;
   auto digits = [&] {
-    size_t n = 0;
-    while (i < end && std::isdigit(static_cast<unsigned char>(text[i]))) plain += text[i++], ++n;
-    return n;
+    const size_t from = i;
+    while (i < end && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
+    return i - from;
   };
-  if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+  if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
   size_t mantissa = digits();
+  size_t sepAt = std::string_view::npos;
   if (i < end && text[i] == sep) {
-    plain += '.';
-    ++i;
+    sepAt = i++;
     mantissa += digits();
   }
   if (mantissa == 0) return false;
   if (i < end && (text[i] == 'e' || text[i] == 'E')) {
-    plain += 'e';
     ++i;
-    if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
     if (digits() == 0) return false;
   }
   if (i != end) return false;
-  const char* first = plain.data();
-  if (*first == '+') ++first;
-  const auto result = std::from_chars(first, plain.data() + plain.size(), value);
-  return result.ec == std::errc() && result.ptr == plain.data() + plain.size();
+  if (text[begin] == '+') ++begin;  // from_chars takes no plus sign
+  std::string_view number = text.substr(begin, end - begin);
+  char small[64];
+  std::string large;
+  if (sepAt != std::string_view::npos && sep != '.') {
+    char* copy = number.size() <= sizeof small ? small : (large.assign(number), large.data());
+    std::copy(number.begin(), number.end(), copy);
+    copy[sepAt - begin] = '.';
+    number = std::string_view(copy, number.size());
+  }
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  return result.ec == std::errc() && result.ptr == number.data() + number.size();
 }
 }  // namespace
 
-bool TryStrToFloat(const std::string& text, double& value) {
+bool TryStrToFloat(std::string_view text, double& value) {
   return ParseNumber(text, value, FormatSettings().DecimalSeparator);
 }
 
-bool TryStrToFloat(const std::string& text, double& value, char decimalSeparator) {
+bool TryStrToFloat(std::string_view text, double& value, char decimalSeparator) {
   return ParseNumber(text, value, decimalSeparator);
 }
 

@@ -3,6 +3,7 @@
 // and reads.
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -19,9 +20,9 @@ TFormatSettings& FormatSettings();
 // the locale's, an exponent may follow. Anything else raises EConvertError
 // "'text' is not a valid floating point value".
 double StrToFloat(const std::string& text);
-bool TryStrToFloat(const std::string& text, double& value);
+bool TryStrToFloat(std::string_view text, double& value);
 // The same with a given decimal separator.
-bool TryStrToFloat(const std::string& text, double& value, char decimalSeparator);
+bool TryStrToFloat(std::string_view text, double& value, char decimalSeparator);
 
 // "%.Nf": fixed point with `decimals` digits after the locale's separator, no
 // grouping, a leading "-" for negative values.

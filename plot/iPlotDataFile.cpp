@@ -22,7 +22,11 @@ constexpr std::string_view kCompactTitle = "Compact Interval";
 // moves past the line end.
 std::string_view NextLine(std::string_view text, size_t& pos) {
   const size_t start = pos;
-  const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+  const char* from = text.data() + start;
+  const void* lf = std::memchr(from, '\n', text.size() - start);
+  size_t end = lf ? static_cast<size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
+  if (const void* cr = std::memchr(from, '\r', end - start))
+    end = static_cast<size_t>(static_cast<const char*>(cr) - text.data());
   pos = end;
   if (pos < text.size() && text[pos] == '\r') ++pos;
   if (pos < text.size() && text[pos] == '\n' && (pos == end || text[end] == '\r')) ++pos;
@@ -53,7 +57,7 @@ void AddY(const TiPlotPointSink& sink, int channel, double x, std::string_view y
 }
 
 // Pair fields carry the decimal separator of the system that wrote them.
-double PairFloat(std::string_view text) { return PropertyTextToFloat(std::string(text)); }
+double PairFloat(std::string_view text) { return PropertyTextToFloat(text); }
 // Log fields are read with the locale's separator only.
 double LogFloat(std::string_view text) {
   return TextToFloat(text, platform::FormatSettings().DecimalSeparator);
@@ -151,9 +155,19 @@ std::string PointYText(const TiPlotChannelCustom& channel, int index) {
   return FloatToStr(channel.GetY(index));
 }
 
-void AppendCompactFloat(std::string& out, double value) {
+namespace {
+// Little-endian whatever the machine's order.
+char* PutCompactFloat(char* out, double value) {
   const uint32_t bits = std::bit_cast<uint32_t>(static_cast<float>(value));
-  for (int b = 0; b < 4; ++b) out.push_back(static_cast<char>((bits >> (8 * b)) & 0xFF));
+  for (int b = 0; b < 4; ++b) *out++ = static_cast<char>((bits >> (8 * b)) & 0xFF);
+  return out;
+}
+}  // namespace
+
+void AppendCompactFloat(std::string& out, double value) {
+  char bytes[4];
+  PutCompactFloat(bytes, value);
+  out.append(bytes, 4);
 }
 
 std::string PlotDataText(const std::vector<TiPlotChannelCustom*>& channels, char separator) {
@@ -179,16 +193,38 @@ std::string PlotDataText(const std::vector<TiPlotChannelCustom*>& channels, char
 std::string PlotDataCompact(const std::vector<TiPlotChannelCustom*>& channels) {
   std::string out = std::string(kCompactTitle) + "\r\n" + std::to_string(channels.size()) + "\r\n";
   const int rows = LargestCount(channels);
-  out.reserve(out.size() + 4 * (channels.size() * (rows + 2) + 1));
+  const size_t header = out.size(), slots = channels.size();
+  // Sized once and filled in place: x for the first two rows, y for all.
+  out.resize(header + 4 * (slots * (size_t(rows) + std::min(rows, 2)) + 1));
+  char* at = out.data() + header;
   for (int row = 0; row < rows; ++row) {
     for (const auto* channel : channels) {
       const bool has = row < channel->Count();
-      if (row < 2) AppendCompactFloat(out, has ? channel->GetX(row) : kMissing);
-      AppendCompactFloat(out, has ? channel->GetY(row) : kMissing);
+      if (row < 2) at = PutCompactFloat(at, has ? channel->GetX(row) : kMissing);
+      at = PutCompactFloat(at, has ? channel->GetY(row) : kMissing);
     }
   }
-  AppendCompactFloat(out, kEndMarker);
+  PutCompactFloat(at, kEndMarker);
   return out;
+}
+
+int64_t PlotDataRowBound(const std::string& bytes) {
+  const std::string_view text = bytes;
+  size_t pos = 0;
+  if (SameText(NextLine(text, pos), kCompactTitle)) {
+    // Every row holds at least one float per slot.
+    try {
+      const int slots = CompactChannelCount(text, pos);
+      return slots == 0 ? 0 : static_cast<int64_t>(text.size() - pos) / (4 * int64_t{slots});
+    } catch (const Exception&) {
+      return 0;  // the reader raises it
+    }
+  }
+  // A line shorter than "x,y" carries no point.
+  int64_t rows = 0;
+  while (pos < text.size())
+    if (NextLine(text, pos).size() >= 3) ++rows;
+  return rows;
 }
 
 void ReadPlotData(const std::string& bytes, int channelCount, const TiPlotPointSink& sink) {

@@ -25,6 +25,10 @@ std::string PlotDataCompact(const std::vector<TiPlotChannelCustom*>& channels);
 // compact file raises Exception "Invalid Data" after handing over the points
 // before the fault; a number that does not convert raises EConvertError.
 void ReadPlotData(const std::string& bytes, int channelCount, const TiPlotPointSink& sink);
+// How many points a channel may receive from the file's bytes (any layout),
+// so that a load can make room once: counted from what the file holds, never
+// from what it claims. A low guess costs only growth.
+int64_t PlotDataRowBound(const std::string& bytes);
 
 // Shared with the plot log.
 void AppendCompactFloat(std::string& out, double value);

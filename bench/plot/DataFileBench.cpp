@@ -13,7 +13,7 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -215,7 +215,7 @@ BENCHMARK(BM_BareLoadCompact)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   ReportLoadPeak(ipdffText, "peak.csv");
   ReportLoadPeak(ipdffCompactInterval, "peak.dat");
   benchmark::Initialize(&argc, argv);
