@@ -44,6 +44,24 @@ TEST(StrToFloat, CommaLocaleReadsCommaOnly) {
   EXPECT_THROW(StrToFloat("1.5"), EConvertError);
 }
 
+// A number with '.' is read by from_chars alone when it reads it whole; with
+// ',' the grammar is always checked. The two must agree on every text.
+TEST(StrToFloat, DotSeparatorQuickPathAgreesWithTheCheckedGrammar) {
+  const char* texts[] = {"1.5",  "+1.5", "-0.25", "1e5",  "1E-7", "1e",   ".5",     "1.",   "-.5e-3",
+                         "+.e1", ".",    "-",     "",     "  ",   " 2.5 ", "\t7\t", "1 5",  "1.5.",
+                         "--1",  "+-1",  "inf",   "-inf", "nan",  "0x10",  "1e400",  "1e-400", "12345678901234567890.5",
+                         "1.5x", "x1.5", "1e+",   "1e+3", "0",    "-0",    "00.100", "1,5",  "1,5,"};
+  for (const char* text : texts) {
+    std::string swapped = text;
+    for (char& c : swapped) c = c == '.' ? ',' : c == ',' ? '.' : c;
+    double dot = -1, comma = -1;
+    const bool readDot = platform::TryStrToFloat(text, dot, '.');
+    const bool readComma = platform::TryStrToFloat(swapped, comma, ',');
+    EXPECT_EQ(readDot, readComma) << '"' << text << '"';
+    if (readDot && readComma) EXPECT_EQ(dot, comma) << '"' << text << '"';
+  }
+}
+
 TEST(FormatFixed, OneDecimalLikePrintf) {
   SeparatorGuard guard('.');
   EXPECT_EQ(FormatFixed(1234.0, 1), "1234.0");

@@ -186,3 +186,26 @@ TEST_F(DataFileTest, FailedSaveLeavesTheOldFileAndReportsThePrefix) {
 }
 
 }  // namespace
+
+// A load makes room once for what the file can hold and gives back what a
+// channel did not take; a ring keeps its size, and a failed load gives the
+// room back too.
+TEST_F(DataFileTest, LoadRoomIsGivenBackAndRingsKeepTheirSize) {
+  TiPlot plot;
+  Channels(plot, 3);
+  plot.ChannelCustom(2)->SetRingBufferSize(4);
+  std::string text = "A(X),A(Y),B(X),B(Y),C(X),C(Y)\r\n";
+  for (int i = 0; i < 50; ++i) text += std::to_string(i) + ",1" + (i < 3 ? ",0,2,0,3" : "") + "\r\n";
+  plot.LoadDataFromFile(Write("room.csv", text));
+  EXPECT_EQ(plot.ChannelCustom(0)->Count(), 50);
+  EXPECT_EQ(plot.ChannelCustom(0)->Capacity(), 50);
+  EXPECT_EQ(plot.ChannelCustom(1)->Count(), 3);
+  EXPECT_LT(plot.ChannelCustom(1)->Capacity(), 50) << "the room the short channel did not take";
+  EXPECT_EQ(plot.ChannelCustom(2)->Count(), 3);
+  EXPECT_EQ(plot.ChannelCustom(2)->RingBufferSize(), 4);
+
+  plot.ClearAllData();
+  EXPECT_THROW(plot.LoadDataFromFile(Write("bad.csv", "A(X),A(Y)\r\n1,2\r\n3,4\r\n5,x\r\n")), Exception);
+  EXPECT_EQ(plot.ChannelCustom(0)->Count(), 2);
+  EXPECT_LT(plot.ChannelCustom(0)->Capacity(), 50);
+}
