@@ -121,6 +121,27 @@ bool IsPageOrLabel(const QWidget* w) {
          qobject_cast<const QStackedWidget*>(w->parentWidget());
 }
 
+// The widgets under `w` in page order. Children lists are no guide for
+// pages: showing a page raises it to the end of its parent's list.
+void Walk(const QWidget* w, std::vector<QWidget*>& out) {
+  auto visit = [&](QWidget* child) {
+    out.push_back(child);
+    Walk(child, out);
+  };
+  if (auto* stack = qobject_cast<const QStackedWidget*>(w)) {
+    for (int i = 0; i < stack->count(); ++i) visit(stack->widget(i));
+    return;
+  }
+  for (QObject* child : w->children())
+    if (auto* widget = qobject_cast<QWidget*>(child)) visit(widget);
+}
+
+std::vector<QWidget*> InPageOrder(const QWidget& page) {
+  std::vector<QWidget*> all;
+  Walk(&page, all);
+  return all;
+}
+
 }  // namespace
 
 std::string BoundProperty(const QWidget& control, const std::string& prefix) {
@@ -134,7 +155,7 @@ std::string BoundProperty(const QWidget& control, const std::string& prefix) {
 
 std::vector<QWidget*> BoundControls(const QWidget& page, const std::string& prefix) {
   std::vector<QWidget*> controls;
-  for (QWidget* w : page.findChildren<QWidget*>())
+  for (QWidget* w : InPageOrder(page))
     if (!BoundProperty(*w, prefix).empty()) controls.push_back(w);
   std::stable_partition(controls.begin(), controls.end(),
                         [&](QWidget* w) { return BoundProperty(*w, prefix) == "Name"; });

@@ -1,5 +1,10 @@
 // The factories of the editor's pages; dIredEditor.cpp lists them in the
-// order of the tabs. Each page lives in its own file.
+// order of the tabs. Each page lives in its own file
+// (editor/dIredEditor<Kind>Page.cpp) and is added by declaring its factory
+// here, naming it in that list and adding the file to editor_sources.
+// A page of objects derives from TiPlotEditorObjectPage and builds its
+// sub-pages with AddSheet; a page of one object (the chart) binds its
+// controls itself through iEditorBinding.h.
 #pragma once
 #include "editor/iEditorPage.h"
 
