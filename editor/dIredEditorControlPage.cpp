@@ -1,6 +1,7 @@
 // The "Control" page: the chart component's own settings, and its file
 // operations. It always edits the chart, so it has no list.
 #include <QHBoxLayout>
+#include <filesystem>
 
 #include "editor/dIredEditor.h"
 #include "editor/iEditorBinding.h"
@@ -149,7 +150,10 @@ void TiPlotEditorControlPage::BuildFileIO() {
   TiEditorSheet log = s.Group("Log");
   log.Edit("LogFileName", "File Name");
   log.Edit("LogBufferSize", "Buffer Size");
-  log.Button("LogActivateButton", "Activate", [this] { Run([](TiPlotComponent& p) { p.LogActivate(true); }); });
+  // An existing log is continued, never written over; a new one starts with its header.
+  log.Button("LogActivateButton", "Activate", [this] {
+    Run([](TiPlotComponent& p) { p.LogActivate(std::filesystem::exists(p.LogFileName())); });
+  });
   log.Button("LogDeactivateButton", "Deactivate", [this] { Run([](TiPlotComponent& p) { p.LogDeactivate(); }); });
   TiEditorSheet annotations = s.Group("Annotations");
   annotations.OpenPicker("AnnotationOpenPicker", "Load...", [this](const std::string& name) {
