@@ -19,6 +19,7 @@
 #include "app/PortBox.h"
 #include "app/WindowIcon.h"
 #include "app/crc16.h"
+#include "editor/dIredEditor.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/ControlQt.h"
@@ -211,6 +212,7 @@ void TForm1::CreateControls() {
   PageControl1->addTab(TabSheet1, Q("曲      线"));
   PageControl1->addTab(TabSheet2, Q("数      据"));
   dIred1 = Chart(TabSheet1);
+  InstallPlotEditor(*dIred1);
   (new QVBoxLayout(TabSheet1))->addWidget(platform::WidgetOf(*dIred1));
   TabSheet1->layout()->setContentsMargins(0, 0, 0, 0);
   Memo1 = new QPlainTextEdit(TabSheet2);

@@ -339,6 +339,8 @@ class TiPlotComponent : public TiCustomComponent,
   std::function<void(TiPlotComponent* sender, int index, std::string& text)> OnDataCursorCustomizeHint;
   TiPlotLimitPositionEvent OnLimitLine1PositionChange, OnLimitLine2PositionChange;
   TiPlotIndexEvent OnAnnotationCoordinatesChange, OnAnnotationCoordinatesChangeFinished;
+  // The property editor was shown, and its window destroyed.
+  std::function<void(TiPlotComponent* sender)> OnAfterOpenEditor, OnAfterCloseEditor;
 
   // ---- TiPlotOwner, TiPlotDataViewHost, TiPlotAxisOwner, TiPlotLimitHost, TiPlotAnnotationHost ----
   std::string Translate(const std::string& text) override;

@@ -1,0 +1,240 @@
+// The "Channels" page: the channels of the chart, with Add and Remove.
+#include <QLabel>
+
+#include "editor/dIredEditor.h"
+#include "editor/iEditorChannelFiles.h"
+#include "editor/iEditorChoices.h"
+#include "editor/iEditorObjectPage.h"
+#include "editor/iEditorPages.h"
+#include "plot/dIredChannelCustom.h"
+#include "plot/dIredComponent.h"
+
+namespace {
+
+TiPlotEditorKind ChannelKind() {
+  TiPlotEditorKind kind;
+  kind.Prefix = "Channel";
+  kind.AddButtonName = "ChannelsAddButton";
+  kind.Manager = [](TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.ChannelManager(); };
+  kind.Add = [](TiPlotComponent& p) { return p.AddChannel(); };
+  kind.Delete = [](TiPlotComponent& p, int index) { p.DeleteChannel(index); };
+  kind.RowColor = [](const TiPlotObject& o) { return static_cast<const TiPlotChannelCustom&>(o).Color(); };
+  return kind;
+}
+
+class TiPlotEditorChannelPage : public TiPlotEditorObjectPage {
+ public:
+  TiPlotEditorChannelPage(TiPlotEditorForm& form, QWidget* tab);
+  void ChannelStatsRefreshButtonClick();
+
+ protected:
+  void Loaded(TiPlotObject* object) override { ChannelStatsRefreshButtonClick(); }
+
+ private:
+  TiPlotChannelCustom* Channel() const { return static_cast<TiPlotChannelCustom*>(Selected()); }
+  void BuildGeneral();
+  void BuildTrace();
+  void BuildMarker();
+  void BuildBar();
+  void BuildHighLow();
+  void BuildFill();
+  void BuildDigital();
+  void BuildFileIO();
+  void BuildStats();
+  template <class F>
+  void Run(F&& operation);
+
+  QLabel* statsCount_ = nullptr;
+  QLabel* statsCapacity_ = nullptr;
+  QLabel* statsMemory_ = nullptr;
+};
+
+TiPlotEditorChannelPage::TiPlotEditorChannelPage(TiPlotEditorForm& form, QWidget* tab)
+    : TiPlotEditorObjectPage(form, tab, ChannelKind()) {
+  BuildGeneral();
+  BuildTrace();
+  BuildMarker();
+  BuildBar();
+  BuildHighLow();
+  BuildFill();
+  BuildDigital();
+  BuildFileIO();
+  BuildStats();
+}
+
+void TiPlotEditorChannelPage::BuildGeneral() {
+  TiEditorSheet s = AddSheet("General");
+  s.Edit("Name", "Name");
+  s.Edit("TitleText", "Title");
+  NameCombo(s, "XAxisName", "X-Axis",
+            [](TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.XAxisManager(); });
+  NameCombo(s, "YAxisName", "Y-Axis",
+            [](TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.YAxisManager(); });
+  s.Edit("Layer", "Layer");
+  s.Edit("RingBufferSize", "Ring Buffer Size");
+  s.Combo("DataStyle", "Data Style", {"Standard", "Compact", "Compact Interval", "Full Feature"});
+  s.NextColumn();
+  s.Check("Visible", "Visible");
+  s.Check("Enabled", "Enabled");
+  s.Check("PopupEnabled", "Popup Enabled");
+  s.Check("VisibleInLegend", "Visible In Legend");
+  s.Check("XAxisTrackingEnabled", "X-Axis Tracking");
+  s.Check("YAxisTrackingEnabled", "Y-Axis Tracking");
+  s.Check("FastDrawEnabled", "Fast Draw");
+}
+
+void TiPlotEditorChannelPage::BuildTrace() {
+  TiEditorSheet s = AddSheet("Trace");
+  s.Check("TraceVisible", "Visible");
+  s.Color("Color", "Color");
+  s.Combo("TraceLineStyle", "Line Style", kLineStyles);
+  s.UpDownEdit("TraceLineWidth", "Line Width");
+  s.Combo("InterpolationStyle", "Interpolation",
+          {"Straight Line", "Cubic Spline", "Polynomial", "Rational", "Differential", "Differential Terminated"});
+}
+
+void TiPlotEditorChannelPage::BuildMarker() {
+  TiEditorSheet s = AddSheet("Marker");
+  s.Check("MarkersVisible", "Visible");
+  s.Combo("MarkersStyle", "Style",
+          {"Circle", "Square", "Diamond", "Cross", "Plus", "Triangle Up", "Triangle Down", "Triangle Left",
+           "Triangle Right", "Vertical Line", "Horizontal Line", "Character"});
+  s.UpDownEdit("MarkersSize", "Size");
+  s.Edit("MarkersTurnOffLimit", "Turn Off Limit");
+  s.Check("MarkersAllowIndividual", "Allow Individual");
+  s.Font("MarkersFont", "Font");
+  s.NextColumn();
+  s.Check("MarkersPenUseChannelColor", "Pen Uses Channel Color");
+  s.Color("MarkersPenColor", "Pen Color");
+  s.Combo("MarkersPenStyle", "Pen Style", kPenStyles);
+  s.UpDownEdit("MarkersPenWidth", "Pen Width");
+  s.Check("MarkersBrushUseChannelColor", "Brush Uses Channel Color");
+  s.Color("MarkersBrushColor", "Brush Color");
+  s.Combo("MarkersBrushStyle", "Brush Style", kBrushStyles);
+}
+
+void TiPlotEditorChannelPage::BuildBar() {
+  TiEditorSheet s = AddSheet("Bar");
+  s.Check("BarEnabled", "Enabled");
+  s.Edit("BarReference", "Reference");
+  s.Edit("BarWidth", "Width");
+  s.NextColumn();
+  s.Check("BarPenUseChannelColor", "Pen Uses Channel Color");
+  s.Color("BarPenColor", "Pen Color");
+  s.Combo("BarPenStyle", "Pen Style", kPenStyles);
+  s.UpDownEdit("BarPenWidth", "Pen Width");
+  s.Check("BarBrushUseChannelColor", "Brush Uses Channel Color");
+  s.Color("BarBrushColor", "Brush Color");
+  s.Combo("BarBrushStyle", "Brush Style", kBrushStyles);
+}
+
+void TiPlotEditorChannelPage::BuildHighLow() {
+  TiEditorSheet s = AddSheet("High/Low");
+  s.Check("HighLowEnabled", "Enabled");
+  s.Radio("HighLowStyle", "Style", {"Open/Close", "Candlestick"});
+  TiComponentEditorPageControl* styles = s.Pages();
+  TiEditorSheet openClose = s.AddPage(styles, "Open/Close");
+  openClose.Color("HighLowBarColor", "Bar Color");
+  openClose.Edit("HighLowBarWidth", "Bar Width");
+  openClose.Check("HighLowOpenShow", "Open Show");
+  openClose.Color("HighLowOpenColor", "Open Color");
+  openClose.Edit("HighLowOpenWidth", "Open Width");
+  openClose.Edit("HighLowOpenHeight", "Open Height");
+  openClose.NextColumn();
+  openClose.Check("HighLowCloseShow", "Close Show");
+  openClose.Color("HighLowCloseColor", "Close Color");
+  openClose.Edit("HighLowCloseWidth", "Close Width");
+  openClose.Edit("HighLowCloseHeight", "Close Height");
+  TiEditorSheet candle = s.AddPage(styles, "Candlestick");
+  candle.Color("HighLowShadowColor", "Shadow Color");
+  candle.Color("HighLowBullishColor", "Bullish Color");
+  candle.Color("HighLowBearishColor", "Bearish Color");
+}
+
+void TiPlotEditorChannelPage::BuildFill() {
+  TiEditorSheet s = AddSheet("Fill");
+  s.Check("FillEnabled", "Enabled");
+  s.Edit("FillReference", "Reference");
+  s.Combo("FillStyle", "Style", kBrushStyles);
+  s.Check("FillUseChannelColor", "Use Channel Color");
+  s.Color("FillColor", "Color");
+}
+
+void TiPlotEditorChannelPage::BuildDigital() {
+  TiEditorSheet s = AddSheet("Digital");
+  s.Check("DigitalEnabled", "Enabled");
+  s.Radio("DigitalReferenceStyle", "Reference Style", {"Scale", "Percent"});
+  s.Edit("DigitalReferenceLow", "Reference Low");
+  s.Edit("DigitalReferenceHigh", "Reference High");
+}
+
+template <class F>
+void TiPlotEditorChannelPage::Run(F&& operation) {
+  TiPlotChannelCustom* channel = Channel();
+  if (!channel) return;
+  try {
+    operation(*channel);
+  } catch (const std::exception& error) {
+    form_.ShowError(error.what());
+  }
+  form_.ReloadPages();
+}
+
+void TiPlotEditorChannelPage::BuildFileIO() {
+  TiEditorSheet s = AddSheet("File I/O");
+  TiEditorSheet properties = s.Group("Properties");
+  properties.OpenPicker("PropertiesOpenPicker", "Load...", [this](const std::string& name) {
+    Run([&](TiPlotChannelCustom& c) { ChannelLoadProperties(c, name); });
+  });
+  properties.SavePicker("PropertiesSavePicker", "Save...", [this](const std::string& name) {
+    Run([&](TiPlotChannelCustom& c) { ChannelSaveProperties(c, name); });
+  });
+  TiEditorSheet data = s.Group("Data");
+  data.OpenPicker("DataOpenPicker", "Load...", [this](const std::string& name) {
+    Run([&](TiPlotChannelCustom& c) { ChannelLoadData(c, name); });
+  });
+  data.SavePicker("DataSavePicker", "Save...", [this](const std::string& name) {
+    Run([&](TiPlotChannelCustom& c) { ChannelSaveData(c, name); });
+  });
+  s.NextColumn();
+  TiEditorSheet log = s.Group("Log");
+  log.Edit("LogFileName", "File Name");
+  log.Edit("LogBufferSize", "Buffer Size");
+  log.Button("LogActivateButton", "Activate", [this] { Run([](TiPlotChannelCustom& c) { ChannelLogActivate(c); }); });
+  log.Button("LogDeactivateButton", "Deactivate",
+             [this] { Run([](TiPlotChannelCustom& c) { ChannelLogDeactivate(c); }); });
+}
+
+void TiPlotEditorChannelPage::BuildStats() {
+  TiEditorSheet s = AddSheet("Stats");
+  auto figure = [&](const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    return label;
+  };
+  statsCount_ = figure("ChannelStatsCountLabel");
+  statsCapacity_ = figure("ChannelStatsCapacityLabel");
+  statsMemory_ = figure("ChannelStatsMemoryLabel");
+  TiEditorSheet list = s.Group("Data List");
+  auto* grid = static_cast<QGridLayout*>(list.Container()->layout());
+  const std::pair<const char*, QLabel*> rows[] = {
+      {"Count", statsCount_}, {"Capacity", statsCapacity_}, {"Memory Size", statsMemory_}};
+  for (int i = 0; i < 3; ++i) {
+    grid->addWidget(new QLabel(rows[i].first), i, 0);
+    grid->addWidget(rows[i].second, i, 1);
+  }
+  s.Button("StatsRefreshButton", "Refresh", [this] { ChannelStatsRefreshButtonClick(); });
+}
+
+void TiPlotEditorChannelPage::ChannelStatsRefreshButtonClick() {
+  TiPlotChannelCustom* channel = Channel();
+  statsCount_->setText(channel ? QString::number(channel->Count()) : QString());
+  statsCapacity_->setText(channel ? QString::number(channel->Capacity()) : QString());
+  statsMemory_->setText(channel ? QString::number(channel->MemorySize()) + " Bytes" : QString());
+}
+
+}  // namespace
+
+std::unique_ptr<TiPlotEditorPage> MakeChannelPage(TiPlotEditorForm& form, QWidget* tab) {
+  return std::make_unique<TiPlotEditorChannelPage>(form, tab);
+}
