@@ -45,11 +45,10 @@ class TiPlotEditorDataCursorPage : public TiPlotEditorObjectPage {
     s.UpDownEdit("PointerPenWidth", "Pointer Pen Width", 0, 20);
     s.Edit("Pointer1Position", "Pointer 1 Position");
     s.Edit("Pointer2Position", "Pointer 2 Position");
-    TiEditorSheet menu = s.Group("Menu");
-    menu.Check("MenuUserCanChangeOptions", "User Can Change Options");
+    s.Check("MenuUserCanChangeOptions", "Menu: User Can Change Options");
     for (const auto& [item, caption] : kMenuItems) {
-      menu.Check(std::string("MenuItemVisible") + item, std::string("Show ") + caption);
-      menu.Edit(std::string("MenuItemCaption") + item, std::string(caption) + " Caption");
+      s.Check(std::string("MenuItemVisible") + item, std::string("Menu: Show ") + caption);
+      s.Edit(std::string("MenuItemCaption") + item, std::string("Menu: ") + caption);
     }
   }
   void BuildChannel() {

@@ -42,26 +42,26 @@ class TiPlotEditorDataViewPage : public TiPlotEditorObjectPage {
     s.NextColumn();
     s.Color("BackgroundColor", "Background Color");
     s.Check("BackgroundTransparent", "Background Transparent");
-    TiEditorSheet axes = s.Group("Axes Control");
-    axes.Check("AxesControlEnabled", "Enabled");
-    axes.Combo("AxesControlMouseStyle", "Mouse", kAxesControlStyles);
-    axes.Combo("AxesControlWheelStyle", "Wheel", kAxesControlStyles);
+    s.Check("AxesControlEnabled", "Axes Control Enabled");
+    s.Combo("AxesControlMouseStyle", "Axes Control Mouse", kAxesControlStyles);
+    s.Combo("AxesControlWheelStyle", "Axes Control Wheel", kAxesControlStyles);
   }
   void BuildGridLines() {
     TiEditorSheet s = AddSheet("Grid Lines");
-    s.Check("GridShow", "Show");
-    NameCombo(s, "GridXAxisName", "X-Axis Name",
+    // Framed, so that it stands beside the tabs of the line groups as one block.
+    TiEditorSheet grid = s.Group("Grid");
+    grid.Check("GridShow", "Show");
+    NameCombo(grid, "GridXAxisName", "X-Axis Name",
               [](TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.XAxisManager(); });
-    NameCombo(s, "GridYAxisName", "Y-Axis Name",
+    NameCombo(grid, "GridYAxisName", "Y-Axis Name",
               [](TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.YAxisManager(); });
-    s.Color("GridLineColor", "Color");
-    s.Combo("GridLineMajorStyle", "Major Style", kGridLineStyles);
-    s.Combo("GridLineMinorStyle", "Minor Style", kGridLineStyles);
-    TiEditorSheet border = s.Group("Border");
-    border.Check("GridLineShowLeft", "Left");
-    border.Check("GridLineShowRight", "Right");
-    border.Check("GridLineShowTop", "Top");
-    border.Check("GridLineShowBottom", "Bottom");
+    grid.Color("GridLineColor", "Color");
+    grid.Combo("GridLineMajorStyle", "Major Style", kGridLineStyles);
+    grid.Combo("GridLineMinorStyle", "Minor Style", kGridLineStyles);
+    grid.Check("GridLineShowLeft", "Border Left");
+    grid.Check("GridLineShowRight", "Border Right");
+    grid.Check("GridLineShowTop", "Border Top");
+    grid.Check("GridLineShowBottom", "Border Bottom");
     s.NextColumn();
     TiComponentEditorPageControl* pages = s.Pages();
     for (const auto& [caption, group] : kGridGroups) {

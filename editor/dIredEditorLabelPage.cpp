@@ -26,14 +26,13 @@ class TiPlotEditorLabelPage : public TiPlotEditorObjectPage {
     TiEditorSheet s = AddSheet("General");
     AddObjectFields(s);
     s.Edit("Caption", "Caption");
-    s.NextColumn();
-    s.Radio("Alignment", "Alignment", {"Center", "Left", "Right"});
+    s.Combo("Alignment", "Alignment", {"Center", "Left", "Right"});
     s.Font("Font", "Font");
+    s.NextColumn();
     s.Edit("MarginLeft", "Margin Left");
     s.Edit("MarginTop", "Margin Top");
     s.Edit("MarginRight", "Margin Right");
     s.Edit("MarginBottom", "Margin Bottom");
-    s.NextColumn();
     AddLayoutFields(s);
   }
 };

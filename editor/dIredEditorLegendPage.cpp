@@ -39,9 +39,9 @@ class TiPlotEditorLegendPage : public TiPlotEditorObjectPage {
     s.Font("Font", "Font");
     s.Color("BackGroundColor", "Background Color");
     s.Check("BackGroundTransparent", "Background Transparent");
-    s.NextColumn();
     s.Color("SelectedItemBackGroundColor", "Selected Background");
     s.Font("SelectedItemFont", "Selected Font");
+    s.NextColumn();
     s.Edit("ChannelNameMaxWidth", "Channel Name Max Width");
     s.Combo("ChannelNameColorStyle", "Channel Name Color",
             {"Font", "Channel Color", "X-Axis Font Color", "Y-Axis Font Color"});
@@ -49,7 +49,6 @@ class TiPlotEditorLegendPage : public TiPlotEditorObjectPage {
     s.Edit("MarginTop", "Margin Top");
     s.Edit("MarginRight", "Margin Right");
     s.Edit("MarginBottom", "Margin Bottom");
-    s.NextColumn();
     AddLayoutFields(s);
   }
   void BuildColumns() {

@@ -26,19 +26,18 @@ class TiPlotEditorLimitPage : public TiPlotEditorObjectPage {
     TiEditorSheet s = AddSheet("General");
     AddObjectFields(s);
     s.Check("UserCanMove", "User Can Move");
+    s.Edit("Line1Position", "Line 1 Position");
+    s.Edit("Line2Position", "Line 2 Position");
     s.NextColumn();
     s.Combo("Style", "Style", {"Line X", "Line Y", "Band X", "Band Y", "Poly Band X", "Poly Band Y"});
     s.Color("Color", "Color");
     s.UpDownEdit("LineWidth", "Line Width", 0, 20);
     s.Combo("LineStyle", "Line Style", kPenStyles);
     s.Combo("FillStyle", "Fill Style", kBrushStyles);
-    s.NextColumn();
     NameCombo(s, "XAxisName", "X-Axis Name",
               [](TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.XAxisManager(); });
     NameCombo(s, "YAxisName", "Y-Axis Name",
               [](TiPlotMasterManager& m) -> TiPlotObjectManagerCustom* { return m.YAxisManager(); });
-    s.Edit("Line1Position", "Line 1 Position");
-    s.Edit("Line2Position", "Line 2 Position");
   }
 };
 

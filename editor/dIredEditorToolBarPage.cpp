@@ -36,10 +36,13 @@ class TiPlotEditorToolBarPage : public TiPlotEditorObjectPage {
     s.Check("FlatButtons", "Flat Buttons");
     s.Check("SmallButtons", "Small Buttons");
     s.NextColumn();
-    TiEditorSheet shown = s.Group("Show Button");
-    for (const auto& [property, caption] : kButtons) shown.Check(property, caption);
-    s.NextColumn();
     AddLayoutFields(s);
+    TiEditorSheet shown = AddSheet("Show Button");
+    int row = 0;
+    for (const auto& [property, caption] : kButtons) {
+      if (row++ == 6) shown.NextColumn();
+      shown.Check(property, caption);
+    }
   }
 };
 

@@ -109,7 +109,7 @@ TEST(LabelsPage, ChangesReachTheLabelAndItsLane) {
   EXPECT_EQ(d.Control<TiComponentEditorEdit>("LabelZOrderEdit")->Text(), "2");
   d.Type("LabelCaptionEdit", "Distance");
   EXPECT_EQ(title->Caption(), "Distance");
-  d.Control<TiComponentEditorRadioGroup>("LabelAlignmentRadioGroup")->Click(2);
+  d.Choose("LabelAlignmentComboBox", 2);
   EXPECT_EQ(title->Alignment(), iahRight);
   d.Type("LabelStartPercentEdit", "50");
   EXPECT_EQ(title->StartPercent(), 50);
