@@ -207,22 +207,10 @@ void TiPlotEditorChannelPage::BuildFileIO() {
 
 void TiPlotEditorChannelPage::BuildStats() {
   TiEditorSheet s = AddSheet("Stats");
-  auto figure = [&](const char* name) {
-    auto* label = new QLabel;
-    label->setObjectName(name);
-    return label;
-  };
-  statsCount_ = figure("ChannelStatsCountLabel");
-  statsCapacity_ = figure("ChannelStatsCapacityLabel");
-  statsMemory_ = figure("ChannelStatsMemoryLabel");
   TiEditorSheet list = s.Group("Data List");
-  auto* grid = static_cast<QGridLayout*>(list.Container()->layout());
-  const std::pair<const char*, QLabel*> rows[] = {
-      {"Count", statsCount_}, {"Capacity", statsCapacity_}, {"Memory Size", statsMemory_}};
-  for (int i = 0; i < 3; ++i) {
-    grid->addWidget(new QLabel(rows[i].first), i, 0);
-    grid->addWidget(rows[i].second, i, 1);
-  }
+  statsCount_ = list.Figure("StatsCountLabel", "Count");
+  statsCapacity_ = list.Figure("StatsCapacityLabel", "Capacity");
+  statsMemory_ = list.Figure("StatsMemoryLabel", "Memory Size");
   s.Button("StatsRefreshButton", "Refresh", [this] { ChannelStatsRefreshButtonClick(); });
 }
 

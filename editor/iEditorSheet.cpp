@@ -6,6 +6,9 @@
 #include <QScrollArea>
 
 namespace {
+// An empty row past any a column fills, that takes the spare room.
+constexpr int kLastRow = 99;
+
 // A sub-page's controls sit in a scroll area: the dialog keeps its size
 // whatever the fonts of the desktop.
 QWidget* ScrolledBody(QWidget* page) {
@@ -24,30 +27,36 @@ QWidget* ScrolledBody(QWidget* page) {
 TiEditorSheet::TiEditorSheet(QWidget* container, std::string prefix, TiEditorNotify change)
     : container_(container), prefix_(std::move(prefix)), change_(std::move(change)) {
   QWidget* body = qobject_cast<QGroupBox*>(container) ? container : ScrolledBody(container);
-  grid_ = new QGridLayout(body);
-  grid_->setContentsMargins(4, 4, 4, 4);
-  grid_->setHorizontalSpacing(6);
-  grid_->setVerticalSpacing(3);
-  grid_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  columns_ = new QHBoxLayout(body);
+  columns_->setContentsMargins(4, 4, 4, 4);
+  columns_->setSpacing(12);
+  columns_->addStretch(1);  // spare room goes right of the columns
+  NextColumn();
 }
 
 void TiEditorSheet::Place(QWidget* control, const std::string& caption) {
   if (!caption.empty()) {
     auto* label = new QLabel(QString::fromStdString(caption));
     label->setBuddy(control);
-    grid_->addWidget(label, row_, column_ * 2);
+    grid_->addWidget(label, row_, 0);
   }
-  grid_->addWidget(control, row_, column_ * 2 + 1);
+  grid_->addWidget(control, row_, 1);
   ++row_;
 }
 
 void TiEditorSheet::PlaceWide(QWidget* control) {
-  grid_->addWidget(control, row_, column_ * 2, 1, 2);
+  grid_->addWidget(control, row_, 0, 1, 2);
   ++row_;
 }
 
+// Each column is a grid of its own, so a tall control in one column does
+// not spread the rows of another.
 void TiEditorSheet::NextColumn() {
-  ++column_;
+  grid_ = new QGridLayout;
+  grid_->setHorizontalSpacing(6);
+  grid_->setVerticalSpacing(3);
+  grid_->setRowStretch(kLastRow, 1);  // spare room goes below the controls
+  columns_->insertLayout(columns_->count() - 1, grid_);
   row_ = 0;
 }
 
@@ -151,6 +160,14 @@ TiComponentEditorSavePicker* TiEditorSheet::SavePicker(const std::string& name, 
   picker->OnChange = [picker, chosen = std::move(chosen)] { chosen(picker->FileName()); };
   PlaceWide(picker);
   return picker;
+}
+
+QLabel* TiEditorSheet::Figure(const std::string& name, const std::string& caption) {
+  auto* figure = new QLabel;
+  figure->setObjectName(NameOf(name));
+  figure->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  Place(figure, caption);
+  return figure;
 }
 
 TiEditorSheet TiEditorSheet::Group(const std::string& caption) {

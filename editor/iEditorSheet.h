@@ -4,12 +4,15 @@
 // flow down a column of caption-control pairs; NextColumn starts another.
 #pragma once
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "editor/iEditorBasicComponents.h"
+
+class QLabel;
 
 class TiEditorSheet {
  public:
@@ -34,6 +37,8 @@ class TiEditorSheet {
                                           TiFileChosen chosen);
   TiComponentEditorSavePicker* SavePicker(const std::string& name, const std::string& caption,
                                           TiFileChosen chosen);
+  // A figure shown beside its caption (a label, not bound), named prefix + `name`.
+  QLabel* Figure(const std::string& name, const std::string& caption);
   // A framed group in the flow; its controls are laid out by the sheet returned.
   TiEditorSheet Group(const std::string& caption);
   // Tabs in the flow, each page a sheet of its own (AddPage).
@@ -50,8 +55,9 @@ class TiEditorSheet {
   QString NameOf(const std::string& rest) const { return QString::fromStdString(prefix_ + rest); }
 
   QWidget* container_;
-  QGridLayout* grid_;
+  QHBoxLayout* columns_;
+  QGridLayout* grid_ = nullptr;  // the column being filled
   std::string prefix_;
   TiEditorNotify change_;
-  int row_ = 0, column_ = 0;
+  int row_ = 0;
 };
