@@ -45,10 +45,11 @@ class TiPlotEditorDataCursorPage : public TiPlotEditorObjectPage {
     s.UpDownEdit("PointerPenWidth", "Pointer Pen Width", 0, 20);
     s.Edit("Pointer1Position", "Pointer 1 Position");
     s.Edit("Pointer2Position", "Pointer 2 Position");
-    s.Check("MenuUserCanChangeOptions", "Menu: User Can Change Options");
+    TiEditorSheet menu = s.Group("Menu");
+    menu.Check("MenuUserCanChangeOptions", "User Can Change Options");
     for (const auto& [item, caption] : kMenuItems) {
-      s.Check(std::string("MenuItemVisible") + item, std::string("Menu: Show ") + caption);
-      s.Edit(std::string("MenuItemCaption") + item, std::string("Menu: ") + caption);
+      menu.Check(std::string("MenuItemVisible") + item, std::string("Show ") + caption);
+      menu.Edit(std::string("MenuItemCaption") + item, caption);
     }
   }
   void BuildChannel() {

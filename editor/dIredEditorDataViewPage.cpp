@@ -42,13 +42,13 @@ class TiPlotEditorDataViewPage : public TiPlotEditorObjectPage {
     s.NextColumn();
     s.Color("BackgroundColor", "Background Color");
     s.Check("BackgroundTransparent", "Background Transparent");
-    s.Check("AxesControlEnabled", "Axes Control Enabled");
-    s.Combo("AxesControlMouseStyle", "Axes Control Mouse", kAxesControlStyles);
-    s.Combo("AxesControlWheelStyle", "Axes Control Wheel", kAxesControlStyles);
+    TiEditorSheet axes = s.Group("Axes Control");
+    axes.Check("AxesControlEnabled", "Enabled");
+    axes.Combo("AxesControlMouseStyle", "Mouse", kAxesControlStyles);
+    axes.Combo("AxesControlWheelStyle", "Wheel", kAxesControlStyles);
   }
   void BuildGridLines() {
     TiEditorSheet s = AddSheet("Grid Lines");
-    // Framed, so that it stands beside the tabs of the line groups as one block.
     TiEditorSheet grid = s.Group("Grid");
     grid.Check("GridShow", "Show");
     NameCombo(grid, "GridXAxisName", "X-Axis Name",
