@@ -220,6 +220,17 @@ TEST(LayoutPage, EditShowsTheObjectsPageWithTheObjectSelected) {
   EXPECT_EQ(d.ShownPageCaption(), "Data View");
   d.Choose(d.At(d.plot.ToolBar(0)), "Edit");
   EXPECT_EQ(d.ShownPageCaption(), "ToolBar");
+  TiPlotYAxis* y = d.plot.YAxis(d.plot.AddYAxis());
+  d.Choose(d.At(y), "Edit");
+  EXPECT_EQ(d.ShownPageCaption(), "Y-Axes");
+  EXPECT_EQ(d.List("YAxis")->Selected(), 1);
+  d.Choose(d.At(d.plot.XAxis(0)), "Edit");
+  EXPECT_EQ(d.ShownPageCaption(), "X-Axes");
+  EXPECT_EQ(d.List("XAxis")->Selected(), 0);
+  TiPlotTable* table = d.plot.Table(d.plot.AddTable());
+  d.Choose(d.At(table), "Edit");
+  EXPECT_EQ(d.ShownPageCaption(), "Tables");
+  EXPECT_EQ(d.List("Table")->Selected(), 0);
 }
 
 TEST(LayoutPage, WhatTheViewerChangesThePagesShow) {
