@@ -94,15 +94,17 @@ TEST(LayoutViewerMenu, VisibleTogglesTheObjectAndItsBoxIsDrawnHidden) {
   Viewer v;
   TiPlotLegend* legend = v.plot.Legend(0);
   const QPoint at = v.At(legend);
-  const QRgb shown = v.PixelAt(at + QPoint(0, 20));
+  const QPoint beside = at + QPoint(8, 0);  // in the box, clear of its name
+  const QRgb shown = v.PixelAt(beside);
+  EXPECT_EQ(shown, qRgb(0xF4, 0xE8, 0xA8));  // the legends' colour
   EXPECT_TRUE(v.Checked(at, "Visible"));
   v.Choose(at, "Visible");
   EXPECT_FALSE(legend->Visible());
   EXPECT_FALSE(v.Checked(at, "Visible"));
-  EXPECT_NE(v.PixelAt(at + QPoint(0, 20)), shown);
+  EXPECT_NE(v.PixelAt(beside), shown);
   v.Choose(at, "Visible");  // the hidden box is still there to be shown again
   EXPECT_TRUE(legend->Visible());
-  EXPECT_EQ(v.PixelAt(at + QPoint(0, 20)), shown);
+  EXPECT_EQ(v.PixelAt(beside), shown);
 }
 
 TEST(LayoutViewerMenu, EditNamesTheObjectUnderThePointer) {
