@@ -185,12 +185,10 @@ void TiComponentEditorComboBox::showPopup() {
 
 TiComponentEditorListBox::TiComponentEditorListBox(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {
-    if (OnClick) OnClick();
-  });
-  // Arrow keys move the selection as clicks do.
+  // Changes made from code are made with signals blocked: any that arrives
+  // is the operator's, by mouse or by arrow key.
   connect(this, &QListWidget::currentRowChanged, this, [this](int) {
-    if (hasFocus() && OnClick) OnClick();
+    if (OnClick) OnClick();
   });
 }
 

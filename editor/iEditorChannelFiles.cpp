@@ -17,4 +17,4 @@ void ChannelLoadProperties(TiPlotChannelCustom&, const std::string&) { NotAvaila
 void ChannelSaveData(TiPlotChannelCustom&, const std::string&) { NotAvailable("Saving data"); }
 void ChannelLoadData(TiPlotChannelCustom&, const std::string&) { NotAvailable("Loading data"); }
 void ChannelLogActivate(TiPlotChannelCustom&) { NotAvailable("Logging"); }
-void ChannelLogDeactivate(TiPlotChannelCustom& channel) { NotAvailable("Logging"); }
+void ChannelLogDeactivate(TiPlotChannelCustom&) { NotAvailable("Logging"); }

@@ -51,6 +51,18 @@ TEST_F(EditorPages, AChangedControlChangesTheChartAtOnceAndItRepaints) {
   EXPECT_TRUE(plot->YAxis(0)->LabelsFont().Has(fsBold));
 }
 
+TEST_F(EditorPages, ChoosingAnotherRowLoadsItsObjectAndChangesGoThere) {
+  plot->AddChannel();
+  Open(plot->Channel(0));
+  TiComponentEditorListBox* list = ObjectPage("Channels")->ListBox();
+  list->setCurrentRow(1);  // as a click or an arrow key does
+  EXPECT_EQ(EditNamed("ChannelNameEdit")->Text(), plot->Channel(1)->Name());
+  const TColor first = plot->Channel(0)->Color();
+  Control<TiComponentEditorColorPicker>("ChannelColorPicker")->Pick(clFuchsia);
+  EXPECT_EQ(plot->Channel(1)->Color(), clFuchsia);
+  EXPECT_EQ(plot->Channel(0)->Color(), first);
+}
+
 TEST_F(EditorPages, EscapeRestoresTheCommittedTextAndChangesNothing) {
   Open(plot->Channel(0));
   const std::string title = plot->Channel(0)->TitleText();
