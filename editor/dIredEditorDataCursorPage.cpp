@@ -1,4 +1,8 @@
 // The "Cursors" page: the chart's data cursors, with Add and Remove.
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "editor/dIredEditor.h"
 #include "editor/iEditorObjectFields.h"
 #include "editor/iEditorObjectPage.h"
@@ -19,10 +23,17 @@ TiPlotEditorKind DataCursorKind() {
   return kind;
 }
 
-// The styles' menu items: the property suffix and the caption.
-const std::pair<const char*, const char*> kMenuItems[] = {{"ValueXY", "Value XY"}, {"ValueX", "Value X"},
-                                                          {"ValueY", "Value Y"},   {"DeltaX", "Delta X"},
-                                                          {"DeltaY", "Delta Y"},   {"InverseDeltaX", "Inverse Delta X"}};
+// The cursor styles in their order: the suffix of their menu item
+// properties and the caption of the style and of its menu item.
+const std::pair<const char*, const char*> kStyles[] = {
+    {"ValueXY", "Value XY"}, {"ValueX", "Value X"}, {"ValueY", "Value Y"},
+    {"DeltaX", "Delta X"},   {"DeltaY", "Delta Y"}, {"InverseDeltaX", "Inverse Delta X"}};
+
+std::vector<std::string> StyleCaptions() {
+  std::vector<std::string> captions;
+  for (const auto& style : kStyles) captions.push_back(style.second);
+  return captions;
+}
 
 class TiPlotEditorDataCursorPage : public TiPlotEditorObjectPage {
  public:
@@ -37,7 +48,7 @@ class TiPlotEditorDataCursorPage : public TiPlotEditorObjectPage {
   void BuildGeneral() {
     TiEditorSheet s = AddSheet("General");
     AddObjectFields(s);
-    s.Combo("Style", "Style", {"Value XY", "Value X", "Value Y", "Delta X", "Delta Y", "Inverse Delta X"});
+    s.Combo("Style", "Style", StyleCaptions());
     s.Color("Color", "Color");
     s.Check("UseChannelColor", "Use Channel Color");
     s.Font("Font", "Font");
@@ -47,7 +58,7 @@ class TiPlotEditorDataCursorPage : public TiPlotEditorObjectPage {
     s.Edit("Pointer2Position", "Pointer 2 Position");
     TiEditorSheet menu = s.Group("Menu");
     menu.Check("MenuUserCanChangeOptions", "User Can Change Options");
-    for (const auto& [item, caption] : kMenuItems) {
+    for (const auto& [item, caption] : kStyles) {
       menu.Check(std::string("MenuItemVisible") + item, std::string("Show ") + caption);
       menu.Edit(std::string("MenuItemCaption") + item, caption);
     }

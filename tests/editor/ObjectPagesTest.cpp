@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
+#include <tuple>
 
 #include "editor/iLayoutViewer.h"
 #include "plot/dIredChannel.h"
@@ -244,6 +247,17 @@ TEST(LayoutPage, WhatTheViewerChangesThePagesShow) {
   EXPECT_FALSE(d.Control<TiComponentEditorCheckBox>("LabelVisibleCheckBox")->isChecked());
   d.Choose(d.At(d.plot.Label(1)), "Delete");
   EXPECT_EQ(d.List("Label")->Count(), 1);
+  // A drag of the title below the data view: its page shows the new lane.
+  const QPoint from = d.At(d.plot.Label(0));
+  const QPoint to(from.x(), d.viewer->Picture().DataView.Bottom - 3);
+  for (auto [type, at, buttons] : {std::tuple{QEvent::MouseButtonPress, from, Qt::MouseButtons(Qt::LeftButton)},
+                                   std::tuple{QEvent::MouseMove, to, Qt::MouseButtons(Qt::LeftButton)},
+                                   std::tuple{QEvent::MouseButtonRelease, to, Qt::MouseButtons(Qt::NoButton)}}) {
+    QMouseEvent event(type, QPointF(at), d.viewer->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(d.viewer, &event);
+  }
+  EXPECT_LE(d.plot.Label(0)->ZOrder(), d.plot.LayoutManager()->DataViewHorz()->ZOrder());
+  EXPECT_EQ(d.Control<TiComponentEditorEdit>("LabelZOrderEdit")->Text(), std::to_string(d.plot.Label(0)->ZOrder()));
 }
 
 }  // namespace
