@@ -74,8 +74,12 @@ void TiPlotEditorAxisPage::BuildGeneral() {
   s.Edit("Name", "Name");
   s.Edit("Min", "Min");
   s.Edit("Span", "Span");
-  s.Radio("ScaleType", "Scale Type", {"Linear", "Log10"});
   s.Edit("Layer", "Layer");
+  s.Edit("StartPercent", "Start %");
+  s.Edit("StopPercent", "Stop %");
+  s.UpDownEdit("ZOrder", "Z-Order");
+  s.Edit("StackingEndsMargin", "Ends Margin");
+  NameCombo(s, "AlignRefAxisName", "Align To", x_ ? XAxes() : YAxes());
   s.NextColumn();
   s.Check("Visible", "Visible");
   s.Check("Enabled", "Enabled");
@@ -83,12 +87,7 @@ void TiPlotEditorAxisPage::BuildGeneral() {
   s.Check("ReverseScale", "Reverse Scale");
   s.Check("MasterUIInput", "Master UI Input");
   s.Check("ForceStacking", "Force Stacking");
-  s.NextColumn();
-  s.Edit("StartPercent", "Start %");
-  s.Edit("StopPercent", "Stop %");
-  s.UpDownEdit("ZOrder", "Z-Order");
-  s.Edit("StackingEndsMargin", "Stacking Ends Margin");
-  NameCombo(s, "AlignRefAxisName", "Align Ref Axis", x_ ? XAxes() : YAxes());
+  s.Radio("ScaleType", "Scale Type", {"Linear", "Log10"});
 }
 
 void TiPlotEditorAxisPage::BuildTitle() {

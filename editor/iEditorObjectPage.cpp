@@ -161,7 +161,15 @@ void TiPlotEditorObjectPage::ObjectAdded(TiPlotObject* object) {
   if (manager && manager->IndexOf(object) >= 0 && list_->IndexOf(object) < 0) list_->AddRow(object);
 }
 
-void TiPlotEditorObjectPage::ObjectRemoved(TiPlotObject* object) { list_->DeleteRow(list_->IndexOf(object)); }
+// Until the page loads again nothing is selected: the controls still show
+// the object that went away and must not be stored into another.
+void TiPlotEditorObjectPage::ObjectRemoved(TiPlotObject* object) {
+  const int row = list_->IndexOf(object);
+  if (row < 0) return;
+  const bool selected = row == list_->Selected();
+  list_->DeleteRow(row);
+  if (selected) list_->SetSelected(-1);
+}
 
 void TiPlotEditorObjectPage::ObjectRenamed(TiPlotObject* object) {
   const int row = list_->IndexOf(object);
