@@ -18,17 +18,17 @@ struct TiPageEntry {
 // The tabs in their fixed order.
 const TiPageEntry kPages[] = {
     {"Control", "ControlTabSheet", MakeControlPage},
-    {"Layout", "LayoutTabSheet", nullptr},
+    {"Layout", "LayoutTabSheet", MakeLayoutPage},
     {"Channels", "ChannelTabSheet", MakeChannelPage},
-    {"Cursors", "DataCursorTabSheet", nullptr},
-    {"Limits", "LimitTabSheet", nullptr},
-    {"Labels", "LabelTabSheet", nullptr},
+    {"Cursors", "DataCursorTabSheet", MakeDataCursorPage},
+    {"Limits", "LimitTabSheet", MakeLimitPage},
+    {"Labels", "LabelTabSheet", MakeLabelPage},
     {"X-Axes", "XAxisTabSheet", MakeXAxisPage},
     {"Y-Axes", "YAxisTabSheet", MakeYAxisPage},
-    {"Legend", "LegendTabSheet", nullptr},
-    {"Tables", "TableTabSheet", nullptr},
-    {"ToolBar", "ToolBarTabSheet", nullptr},
-    {"Data View", "DataViewTabSheet", nullptr},
+    {"Legend", "LegendTabSheet", MakeLegendPage},
+    {"Tables", "TableTabSheet", MakeTablePage},
+    {"ToolBar", "ToolBarTabSheet", MakeToolBarPage},
+    {"Data View", "DataViewTabSheet", MakeDataViewPage},
 };
 
 const char* const kPageKey = "PageControl";

@@ -12,3 +12,11 @@ std::unique_ptr<TiPlotEditorPage> MakeControlPage(TiPlotEditorForm& form, QWidge
 std::unique_ptr<TiPlotEditorPage> MakeChannelPage(TiPlotEditorForm& form, QWidget* tab);
 std::unique_ptr<TiPlotEditorPage> MakeXAxisPage(TiPlotEditorForm& form, QWidget* tab);
 std::unique_ptr<TiPlotEditorPage> MakeYAxisPage(TiPlotEditorForm& form, QWidget* tab);
+std::unique_ptr<TiPlotEditorPage> MakeLayoutPage(TiPlotEditorForm& form, QWidget* tab);
+std::unique_ptr<TiPlotEditorPage> MakeDataCursorPage(TiPlotEditorForm& form, QWidget* tab);
+std::unique_ptr<TiPlotEditorPage> MakeLimitPage(TiPlotEditorForm& form, QWidget* tab);
+std::unique_ptr<TiPlotEditorPage> MakeLabelPage(TiPlotEditorForm& form, QWidget* tab);
+std::unique_ptr<TiPlotEditorPage> MakeLegendPage(TiPlotEditorForm& form, QWidget* tab);
+std::unique_ptr<TiPlotEditorPage> MakeTablePage(TiPlotEditorForm& form, QWidget* tab);
+std::unique_ptr<TiPlotEditorPage> MakeToolBarPage(TiPlotEditorForm& form, QWidget* tab);
+std::unique_ptr<TiPlotEditorPage> MakeDataViewPage(TiPlotEditorForm& form, QWidget* tab);
