@@ -118,6 +118,7 @@ const TClassInfo& TiPlotChannelCustom::StaticClass() {
 // ---- Properties -------------------------------------------------------------
 
 void TiPlotChannelCustom::SetRingBufferSize(int32_t value) {
+  if (value != RingBufferSize()) FlushBeforeListChange();
   DataList_->SetRingBufferSize(value);
   DoChange();
 }
@@ -132,6 +133,7 @@ void TiPlotChannelCustom::SetYAxisName(const std::string& value) {
 
 void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle value) {
   if (value == DataStyle_) return;
+  FlushBeforeListChange();
   ReplaceDataList(CreateDataList(value));
   DataStyle_ = value;
   DoChange();
@@ -166,10 +168,7 @@ void TiPlotChannelCustom::TrackAndLog(double X, double Y) {
   bool axisChanged = false;
   try {
     if (XAxisTrackingEnabled_ || YAxisTrackingEnabled_) TrackNewPoint(X, Y, axisChanged);
-    if (LoggingActive_) {
-      ++LogPendingCount_;
-      if (LogPendingCount_ >= LogBufferSize_ || LogBufferSize_ < 2) FlushLog();
-    }
+    if (LoggingActive_ && ++LogPendingCount_ >= LogFlushAt()) FlushLog();
   } catch (...) {
     if (axisChanged) DoChange();
     throw;
@@ -188,16 +187,12 @@ void TiPlotChannelCustom::TrackWithMarkers(int index, bool x, bool y, bool& chan
 }
 
 void TiPlotChannelCustom::Clear() {
+  // First: should the pending points fail to reach the log, nothing is gone.
+  if (LoggingActive_) StopLogging();
   Stat_.Reset();
   SetVisibleRange(-1, -1);
-  if (LoggingActive_) StopLogging();
   DataList_->Clear();
   DoChange();
-}
-
-void TiPlotChannelCustom::StopLogging() {
-  FlushLog();
-  LoggingActive_ = false;
 }
 
 void TiPlotChannelCustom::SetNull(int Index, bool Value) {

@@ -3,9 +3,11 @@
 // same values tracked axis by axis must move the ranges alike and raise the
 // same events, whatever the tracking settings and whoever hears the events.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -140,14 +142,20 @@ class TDeafPlot : public TAxisPlot {
   bool AxisRangeHeard() const override { return false; }
 };
 
-// A channel that writes a log, counting the flushes of its buffer.
+// A channel that writes a log to a file of its own, counting the flushes of
+// its buffer.
 class TLoggingChannel : public TiPlotChannel {
  public:
   using TiPlotChannel::TiPlotChannel;
+  ~TLoggingChannel() override { std::filesystem::remove(File()); }
   static TiPlotChannelCustom* Make(const TiPlotObjectHooks& hooks) { return new TLoggingChannel(hooks); }
+  static std::string File() {
+    return (std::filesystem::temp_directory_path() / ("feedlog-" + std::to_string(::getpid()))).string();
+  }
   void StartLog(int32_t bufferSize) {
     SetLogBufferSize(bufferSize);
-    SetLoggingActive(true);
+    SetLogFileName(File());
+    StartLogging(false);
   }
   void EndLog() { StopLogging(); }
   int flushes = 0;
