@@ -165,10 +165,13 @@ void TiPlotChannelCustom::TrackNewPoint(double X, double Y, bool& changed) {
 }
 
 void TiPlotChannelCustom::TrackAndLog(double X, double Y) {
+  // Counted before tracking: a failing axis event must not keep the stored
+  // point out of the log.
+  if (LoggingActive_) ++LogPendingCount_;
   bool axisChanged = false;
   try {
     if (XAxisTrackingEnabled_ || YAxisTrackingEnabled_) TrackNewPoint(X, Y, axisChanged);
-    if (LoggingActive_ && ++LogPendingCount_ >= LogFlushAt()) FlushLog();
+    if (LoggingActive_ && LogPendingCount_ >= LogFlushAt()) FlushLog();
   } catch (...) {
     if (axisChanged) DoChange();
     throw;

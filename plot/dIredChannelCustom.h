@@ -385,7 +385,11 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   void TrackAndLog(double X, double Y);
   // The pending count at which AddXY flushes the log: the batch size, but
   // never more than the ring buffer holds.
-  int LogFlushAt() const;
+  int LogFlushAt() const {
+    const int batch = LogBufferSize_ > 1 ? LogBufferSize_ : 1;
+    const int ring = DataList_->RingBufferSize();
+    return ring > 0 && ring < batch ? ring : batch;
+  }
   // Writes the pending points before the list drops or replaces them.
   void FlushBeforeListChange();
   // The chart's data file column separator; tab without a chart.

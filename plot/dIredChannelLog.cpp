@@ -53,12 +53,6 @@ void TiPlotChannelCustom::FlushLog() {
   LogPendingCount_ = 0;
 }
 
-int TiPlotChannelCustom::LogFlushAt() const {
-  const int batch = std::max(LogBufferSize_, 1);
-  const int ring = RingBufferSize();
-  return ring > 0 ? std::min(batch, ring) : batch;
-}
-
 void TiPlotChannelCustom::FlushBeforeListChange() {
   if (LoggingActive_ && LogPendingCount_ > 0) FlushLog();
 }

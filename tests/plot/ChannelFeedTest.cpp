@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/Exception.h"
+#include "platform/Files.h"
 #include "plot/dIredChannel.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/iPlotScaledAxis.h"
@@ -368,4 +369,19 @@ TEST(ChannelAxisFeed, ALogStartedBetweenPointsGetsEveryPointAndTheAxesStillTrack
   for (; i < 220; ++i) ch->AddXY(i, 10);
   EXPECT_EQ(ch->flushes, 3);
   EXPECT_EQ(c.x->Max(), 219);
+}
+
+// The point is stored even when an axis event fails, so it is logged too.
+TEST(ChannelAxisFeed, APointWhoseAxisEventFailsStillReachesTheLog) {
+  TChartAxes<TFailingPlot> c(true);
+  for (int i = 0; i <= 100; ++i) c.ch->AddXY(i, 50);
+  const std::string file = TLoggingChannel::File();
+  c.ch->SetLogFileName(file);
+  c.ch->StartLogging(false);
+  c.plot.failX = true;
+  EXPECT_EQ(MessageOf([&] { c.ch->AddXY(130, 50); }), "x handler failed");
+  c.plot.failX = false;
+  c.ch->StopLogging();
+  EXPECT_EQ(platform::ReadWholeFile(file), "130\t50\r\n");
+  std::filesystem::remove(file);
 }
