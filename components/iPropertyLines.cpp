@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "components/iValueText.h"
+#include "platform/Files.h"
 #include "platform/Locale.h"
 
 namespace {
@@ -143,6 +144,17 @@ TPropertyText SplitPropertyText(const std::string& text) {
     result.Lines.emplace_back(line);
   }
   return result;
+}
+
+TStringList ReadPropertyFile(const std::string& fileName) {
+  TPropertyText text = SplitPropertyText(platform::ReadWholeFile(fileName));
+  if (!text.Error.empty()) throw EConvertError(text.Error);
+  return std::move(text.Lines);
+}
+
+bool TakeFileType(TStringList& lines, std::string_view type) {
+  std::string value;
+  return ExtractPropertyValue("File Type", lines, value) && SameText(value, type);
 }
 
 std::string JoinPropertyLines(const TStringList& lines) {

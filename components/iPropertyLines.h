@@ -60,6 +60,12 @@ struct TPropertyText {
   std::string Error;
 };
 TPropertyText SplitPropertyText(const std::string& text);
+// A property file's lines, for a loader that takes all or nothing: a cut file
+// or a malformed line raises EConvertError before any property is set.
+TStringList ReadPropertyFile(const std::string& fileName);
+// Takes the "File Type" line out of `lines`; true when there was one and its
+// value is `type` (both compared in any letter case).
+bool TakeFileType(TStringList& lines, std::string_view type);
 // The lines joined, each ended by CR LF.
 std::string JoinPropertyLines(const TStringList& lines);
 

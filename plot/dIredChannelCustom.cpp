@@ -110,6 +110,7 @@ const TClassInfo& TiPlotChannelCustom::StaticClass() {
 // ---- Properties -------------------------------------------------------------
 
 void TiPlotChannelCustom::SetRingBufferSize(int32_t value) {
+  if (value != RingBufferSize()) FlushBeforeListChange();
   DataList_->SetRingBufferSize(value);
   DoChange();
 }
@@ -124,6 +125,7 @@ void TiPlotChannelCustom::SetYAxisName(const std::string& value) {
 
 void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle value) {
   if (value == DataStyle_) return;
+  FlushBeforeListChange();
   ReplaceDataList(CreateDataList(value));
   DataStyle_ = value;
   DoChange();
@@ -155,13 +157,13 @@ void TiPlotChannelCustom::TrackNewPoint(double X, double Y, bool& changed) {
 }
 
 void TiPlotChannelCustom::TrackAndLog(double X, double Y) {
+  // Counted before tracking: a failing axis event must not keep the stored
+  // point out of the log.
+  if (LoggingActive_) ++LogPendingCount_;
   bool axisChanged = false;
   try {
     if (XAxisTrackingEnabled_ || YAxisTrackingEnabled_) TrackNewPoint(X, Y, axisChanged);
-    if (LoggingActive_) {
-      ++LogPendingCount_;
-      if (LogPendingCount_ >= LogBufferSize_ || LogBufferSize_ < 2) FlushLog();
-    }
+    if (LoggingActive_ && LogPendingCount_ >= LogFlushAt()) FlushLog();
   } catch (...) {
     if (axisChanged) DoChange();
     throw;
@@ -180,16 +182,12 @@ void TiPlotChannelCustom::TrackWithMarkers(int index, bool x, bool y, bool& chan
 }
 
 void TiPlotChannelCustom::Clear() {
+  // First: should the pending points fail to reach the log, nothing is gone.
+  if (LoggingActive_) StopLogging();
   Stat_.Reset();
   SetVisibleRange(-1, -1);
-  if (LoggingActive_) StopLogging();
   DataList_->Clear();
   DoChange();
-}
-
-void TiPlotChannelCustom::StopLogging() {
-  FlushLog();
-  LoggingActive_ = false;
 }
 
 void TiPlotChannelCustom::SetNull(int Index, bool Value) {

@@ -97,10 +97,13 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   void SetYAxisTrackingEnabled(bool value) { SetProperty(YAxisTrackingEnabled_, value); }
 
   const std::string& LogFileName() const { return LogFileName_; }
-  void SetLogFileName(const std::string& value) { SetProperty(LogFileName_, value); }
+  // Refused while logging: "Log File Name can not be changed while logging
+  // is active." (translated).
+  void SetLogFileName(const std::string& value);
   int32_t LogBufferSize() const { return LogBufferSize_; }
   void SetLogBufferSize(int32_t value) { LogBufferSize_ = value; }  // no repaint needed
   bool LoggingActive() const { return LoggingActive_; }  // read-only
+  int32_t LogPendingCount() const { return LogPendingCount_; }  // points added since the last flush
 
   // Selects the list class. A change discards the points but keeps the
   // default attributes and the ring size; the statistics stay as they were.
@@ -203,6 +206,37 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   int MaxCount() const { return DataList_->MaxCount(); }
   int Capacity() const { return DataList_->Capacity(); }
   int64_t MemorySize() const { return DataList_->MemorySize(); }
+
+  // ---- Files ------------------------------------------------------------
+  // The configuration file: "File Type = Plot Channel Config", then one line
+  // per stored, writable published property but Name, keyed "Channel." and
+  // the property's path. Failures raise "Error Saving Properties - " or
+  // "Error Loading Properties - " followed by the reason; a file of another
+  // type gives "Incompatible Plot Channel Configuration File Type".
+  void SaveToFile(const std::string& FileName);
+  void LoadFromFile(const std::string& FileName);
+  // The data file: one line per point that is not Empty, x, the plot's data
+  // file column separator, then y or "Null".
+  void SaveDataToFile(const std::string& FileName);
+  // Adds a data file's points through AddXY, as live points (after stopping
+  // the log and, with ClearFirst, clearing). A number that does not convert
+  // raises EConvertError; the points before it stay.
+  void LoadDataFromFile(const std::string& FileName, bool ClearFirst);
+  // The separator the last loaded data file was found to use.
+  char DataFileSeparator() const { return DataFileSeparator_; }
+
+  // ---- Log --------------------------------------------------------------
+  // Append: the log file must exist; otherwise it is created or emptied.
+  // Raises "Log File Name not Defined" or "Logging Already Active".
+  void StartLogging(bool Append);
+  // Writes what is pending, then ends logging; raises "Logging not Active".
+  // A failed write leaves the log running with its points still pending.
+  void StopLogging();
+  // Appends the pending points (x, separator, the stored y) to the log file,
+  // which is opened for this write only. AddXY calls it every LogBufferSize
+  // points (every point below 2), and sooner when the ring buffer would
+  // otherwise drop a pending point. A failed write keeps them pending.
+  virtual void FlushLog();
 
   // ---- Statistics -------------------------------------------------------
   // Running values over every point added since the last Clear, dropped and
@@ -326,9 +360,6 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // Replaces the list (a new data style); the attributes and ring size are
   // copied over.
   void ReplaceDataList(std::unique_ptr<TiPlotDataCustomList> list);
-  // The channel log: a flush writes the points waiting for it.
-  virtual void FlushLog() { LogPendingCount_ = 0; }
-  virtual void StopLogging();
   void SetLoggingActive(bool value) { SetPropertyThen(LoggingActive_, value, [] {}); }
   void SetVisibleRange(int first, int last) {
     FirstVisibleIndex_ = first;
@@ -352,6 +383,17 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   // AddXY's tracking and logging past the common case; should a step fail,
   // the repaint requests that axes left to AddXY are made on the way out.
   void TrackAndLog(double X, double Y);
+  // The pending count at which AddXY flushes the log: the batch size, but
+  // never more than the ring buffer holds.
+  int LogFlushAt() const {
+    const int batch = LogBufferSize_ > 1 ? LogBufferSize_ : 1;
+    const int ring = DataList_->RingBufferSize();
+    return ring > 0 && ring < batch ? ring : batch;
+  }
+  // Writes the pending points before the list drops or replaces them.
+  void FlushBeforeListChange();
+  // The chart's data file column separator; tab without a chart.
+  char ColumnSeparator() const;
   // Every tracked dimension feeds an axis that tracks itself, no markers
   // widen the values and no log is written: AddXY then feeds DirectX_ and
   // DirectY_ (null where that dimension is not tracked) without asking
@@ -396,6 +438,7 @@ class TiPlotChannelCustom : public TiPlotManagerObject, public TiPlotChannelExte
   bool XAxisTrackingEnabled_ = true, YAxisTrackingEnabled_ = true;
   bool LoggingActive_ = false;
   int32_t LogPendingCount_ = 0;
+  char DataFileSeparator_ = '\t';  // until a data file is loaded
   bool MarkersAllowIndividual_ = false;
   int32_t MarkersTurnOffLimit_ = 0;
   bool VisibleInLegend_ = true;

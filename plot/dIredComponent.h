@@ -184,7 +184,7 @@ class TiPlotComponent : public TiCustomComponent,
   // False when `rect` meets a recorded rectangle or, once one is recorded,
   // leaves data view 0; otherwise records it.
   bool TryOccupyRect(const TRect& rect);
-  char DataFileColumnSeparatorChar() const { return DataFileColumnSeparator_ == ipdfcsTab ? '\t' : ','; }
+  char DataFileColumnSeparatorChar() const override { return DataFileColumnSeparator_ == ipdfcsTab ? '\t' : ','; }
 
   // ---- published properties ----
   int DataViewZHorz() const;

@@ -66,14 +66,6 @@ bool ExtractInteger(const std::string& key, TStringList& lines, int& value) {
   return true;
 }
 
-TStringList ReadLines(const std::string& fileName) {
-  TPropertyText text = SplitPropertyText(platform::ReadWholeFile(fileName));
-  // A cut file is refused before anything changes: loading part of it would
-  // remove objects the file no longer describes.
-  if (!text.Error.empty()) throw EConvertError(text.Error);
-  return std::move(text.Lines);
-}
-
 void ReadKind(P& plot, const TKind& kind, TStringList& lines) {
   int count = 0;
   if (!ExtractInteger(std::string(kind.Prefix) + "Count", lines, count)) return;
@@ -122,10 +114,10 @@ void TiPlotComponent::SavePropertiesToFile(const std::string& fileName) {
 void TiPlotComponent::LoadPropertiesFromFile(const std::string& fileName) {
   if (OnBeforeLoadProperties) OnBeforeLoadProperties(this);
   try {
-    TStringList lines = ReadLines(fileName);
-    std::string type;
-    if (!ExtractPropertyValue("File Type", lines, type) || !SameText(type, "Plot Config"))
-      throw Exception("Incompatible Plot Configuration File Type");
+    // A cut file is refused before anything changes: loading part of it would
+    // remove objects the file no longer describes.
+    TStringList lines = ReadPropertyFile(fileName);
+    if (!TakeFileType(lines, "Plot Config")) throw Exception("Incompatible Plot Configuration File Type");
     BuildWithLayoutDisabled([&] {
       TUpdateLock lock(*this);
       int lane = 0;
@@ -157,7 +149,7 @@ void TiPlotComponent::SaveAnnotationsToFile(const std::string& fileName) {
 
 void TiPlotComponent::LoadAnnotationsFromFile(const std::string& fileName) {
   try {
-    TStringList lines = ReadLines(fileName);
+    TStringList lines = ReadPropertyFile(fileName);
     TUpdateLock lock(*this);
     RemoveAllAnnotations();
     int count = 0;

@@ -68,12 +68,7 @@ void TiPlotComponent::LoadDataFromFile(const std::string& fileName) {
     const std::string bytes = platform::ReadWholeFile(fileName);
     TRoomForLoad room(channels, PlotDataRowBound(bytes));
     ReadPlotData(bytes, static_cast<int>(channels.size()),
-                 [&](int c, double x, double y, TiPlotPointMark mark) {
-                   TiPlotChannelCustom& channel = *channels[c];
-                   channel.AddXY(x, y);
-                   if (mark == ippmNull) channel.SetNull(channel.Count() - 1, true);
-                   if (mark == ippmEmpty) channel.SetEmpty(channel.Count() - 1, true);
-                 });
+                 [&](int c, double x, double y, TiPlotPointMark mark) { AddMarkedPoint(*channels[c], x, y, mark); });
   } catch (const std::exception& error) {
     throw Exception(std::string("Error Loading Data - ") + error.what());
   }

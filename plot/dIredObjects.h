@@ -59,6 +59,8 @@ class TiPlotOwner {
   // OnPopupMenu... events may cancel it).
   virtual bool ObjectPopupAllowed(TiPlotObject* object) { return true; }
   virtual void ShowPopupMenu(TiPopupMenu& menu, int screenX, int screenY) {}
+  // The column separator of the chart's text data files (tab or comma).
+  virtual char DataFileColumnSeparatorChar() const { return '\t'; }
   // Reports of the objects' own mouse handling.
   virtual void ObjectMouseDown(TiPlotObject* object, const TiPlotMouseData& mouse) {}
   virtual void ObjectMouseMove(TiPlotObject* object, const TiPlotMouseData& mouse) {}

@@ -5,3 +5,9 @@ list(APPEND plot_sources
   dIredComponentConfigFile.cpp
   dIredComponentLog.cpp
 )
+# A channel's own files: configuration, data and its log.
+list(APPEND plot_sources
+  dIredChannelConfigFile.cpp
+  dIredChannelDataFile.cpp
+  dIredChannelLog.cpp
+)

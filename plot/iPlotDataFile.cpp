@@ -227,6 +227,39 @@ int64_t PlotDataRowBound(const std::string& bytes) {
   return rows;
 }
 
+void AddMarkedPoint(TiPlotChannelCustom& channel, double x, double y, TiPlotPointMark mark) {
+  channel.AddXY(x, y);
+  if (mark == ippmNull) channel.SetNull(channel.Count() - 1, true);
+  if (mark == ippmEmpty) channel.SetEmpty(channel.Count() - 1, true);
+}
+
+char ReadChannelData(const std::string& bytes, const TiPlotPointSink& sink) {
+  const std::string_view text = bytes;
+  size_t pos = 0;
+  const char separator = NextLine(text, pos).find('\t') != std::string_view::npos ? '\t' : ',';
+  pos = 0;
+  while (pos < text.size()) {
+    const std::string_view line = NextLine(text, pos);
+    const size_t at = line.find(separator);
+    if (at == std::string_view::npos) continue;
+    const std::string_view x = TrimText(line.substr(0, at)), y = TrimText(line.substr(at + 1));
+    if (x.empty()) continue;
+    if (SameText(y, "NULL")) {
+      sink(0, LogFloat(x), 0, ippmNull);
+    } else {
+      sink(0, LogFloat(x), LogFloat(y), ippmNone);
+    }
+  }
+  return separator;
+}
+
+void AppendChannelLine(std::string& out, double x, const std::string& y, char separator) {
+  out += FloatToStr(x);
+  out += separator;
+  out += y;
+  out += "\r\n";
+}
+
 void ReadPlotData(const std::string& bytes, int channelCount, const TiPlotPointSink& sink) {
   const std::string_view text = bytes;
   size_t pos = 0;

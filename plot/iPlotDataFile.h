@@ -30,6 +30,20 @@ void ReadPlotData(const std::string& bytes, int channelCount, const TiPlotPointS
 // from what it claims. A low guess costs only growth.
 int64_t PlotDataRowBound(const std::string& bytes);
 
+// A point handed over by a reader, added to `channel` as any live point is
+// (AddXY), then marked.
+void AddMarkedPoint(TiPlotChannelCustom& channel, double x, double y, TiPlotPointMark mark);
+
+// A channel's data file: one point a line, x, the separator, then y or "Null"
+// (any case). The separator is the tab when the first line holds one, else the
+// comma; it is returned. A line is split at its first separator only; one
+// without a separator or without an x gives no point. Every point goes to
+// channel 0 of the sink; a number that does not convert raises EConvertError
+// after the points before it were handed over.
+char ReadChannelData(const std::string& bytes, const TiPlotPointSink& sink);
+// One line of a channel's data file or log, CR LF ended.
+void AppendChannelLine(std::string& out, double x, const std::string& y, char separator);
+
 // Shared with the plot log.
 void AppendCompactFloat(std::string& out, double value);
 std::string PointYText(const TiPlotChannelCustom& channel, int index);

@@ -2,3 +2,4 @@ sm_fuzz(plot_stream SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/plot/PlotStreamFuzz.cpp 
 sm_fuzz(plot_data_file SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/plot/PlotDataFileFuzz.cpp DEPS plot)
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 sm_fuzz(plot_config SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/plot/PlotConfigFuzz.cpp DEPS plot Qt6::Widgets)
+sm_fuzz(channel_data_file SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/plot/ChannelDataFileFuzz.cpp DEPS plot FOLDERS tests)

@@ -3,14 +3,17 @@
 // same values tracked axis by axis must move the ranges alike and raise the
 // same events, whatever the tracking settings and whoever hears the events.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/Exception.h"
+#include "platform/Files.h"
 #include "plot/dIredChannel.h"
 #include "plot/dIredChannelCustom.h"
 #include "plot/iPlotScaledAxis.h"
@@ -140,14 +143,20 @@ class TDeafPlot : public TAxisPlot {
   bool AxisRangeHeard() const override { return false; }
 };
 
-// A channel that writes a log, counting the flushes of its buffer.
+// A channel that writes a log to a file of its own, counting the flushes of
+// its buffer.
 class TLoggingChannel : public TiPlotChannel {
  public:
   using TiPlotChannel::TiPlotChannel;
+  ~TLoggingChannel() override { std::filesystem::remove(File()); }
   static TiPlotChannelCustom* Make(const TiPlotObjectHooks& hooks) { return new TLoggingChannel(hooks); }
+  static std::string File() {
+    return (std::filesystem::temp_directory_path() / ("feedlog-" + std::to_string(::getpid()))).string();
+  }
   void StartLog(int32_t bufferSize) {
     SetLogBufferSize(bufferSize);
-    SetLoggingActive(true);
+    SetLogFileName(File());
+    StartLogging(false);
   }
   void EndLog() { StopLogging(); }
   int flushes = 0;
@@ -360,4 +369,19 @@ TEST(ChannelAxisFeed, ALogStartedBetweenPointsGetsEveryPointAndTheAxesStillTrack
   for (; i < 220; ++i) ch->AddXY(i, 10);
   EXPECT_EQ(ch->flushes, 3);
   EXPECT_EQ(c.x->Max(), 219);
+}
+
+// The point is stored even when an axis event fails, so it is logged too.
+TEST(ChannelAxisFeed, APointWhoseAxisEventFailsStillReachesTheLog) {
+  TChartAxes<TFailingPlot> c(true);
+  for (int i = 0; i <= 100; ++i) c.ch->AddXY(i, 50);
+  const std::string file = TLoggingChannel::File();
+  c.ch->SetLogFileName(file);
+  c.ch->StartLogging(false);
+  c.plot.failX = true;
+  EXPECT_EQ(MessageOf([&] { c.ch->AddXY(130, 50); }), "x handler failed");
+  c.plot.failX = false;
+  c.ch->StopLogging();
+  EXPECT_EQ(platform::ReadWholeFile(file), "130\t50\r\n");
+  std::filesystem::remove(file);
 }
