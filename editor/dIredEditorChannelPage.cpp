@@ -1,8 +1,8 @@
 // The "Channels" page: the channels of the chart, with Add and Remove.
 #include <QLabel>
+#include <filesystem>
 
 #include "editor/dIredEditor.h"
-#include "editor/iEditorChannelFiles.h"
 #include "editor/iEditorChoices.h"
 #include "editor/iEditorObjectPage.h"
 #include "editor/iEditorPages.h"
@@ -184,25 +184,28 @@ void TiPlotEditorChannelPage::BuildFileIO() {
   TiEditorSheet s = AddSheet("File I/O");
   TiEditorSheet properties = s.Group("Properties");
   properties.OpenPicker("PropertiesOpenPicker", "Load...", [this](const std::string& name) {
-    Run([&](TiPlotChannelCustom& c) { ChannelLoadProperties(c, name); });
+    Run([&](TiPlotChannelCustom& c) { c.LoadFromFile(name); });
   });
   properties.SavePicker("PropertiesSavePicker", "Save...", [this](const std::string& name) {
-    Run([&](TiPlotChannelCustom& c) { ChannelSaveProperties(c, name); });
+    Run([&](TiPlotChannelCustom& c) { c.SaveToFile(name); });
   });
   TiEditorSheet data = s.Group("Data");
   data.OpenPicker("DataOpenPicker", "Load...", [this](const std::string& name) {
-    Run([&](TiPlotChannelCustom& c) { ChannelLoadData(c, name); });
+    Run([&](TiPlotChannelCustom& c) { c.LoadDataFromFile(name, false); });
   });
   data.SavePicker("DataSavePicker", "Save...", [this](const std::string& name) {
-    Run([&](TiPlotChannelCustom& c) { ChannelSaveData(c, name); });
+    Run([&](TiPlotChannelCustom& c) { c.SaveDataToFile(name); });
   });
   s.NextColumn();
   TiEditorSheet log = s.Group("Log");
   log.Edit("LogFileName", "File Name");
   log.Edit("LogBufferSize", "Buffer Size");
-  log.Button("LogActivateButton", "Activate", [this] { Run([](TiPlotChannelCustom& c) { ChannelLogActivate(c); }); });
+  log.Button("LogActivateButton", "Activate", [this] {
+    // Continues a log that exists, starts one (with its header) that does not.
+    Run([](TiPlotChannelCustom& c) { c.StartLogging(std::filesystem::exists(c.LogFileName())); });
+  });
   log.Button("LogDeactivateButton", "Deactivate",
-             [this] { Run([](TiPlotChannelCustom& c) { ChannelLogDeactivate(c); }); });
+             [this] { Run([](TiPlotChannelCustom& c) { c.StopLogging(); }); });
 }
 
 void TiPlotEditorChannelPage::BuildStats() {

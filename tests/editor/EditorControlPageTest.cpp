@@ -114,4 +114,31 @@ TEST_F(EditorControlPage, DataIsSavedAndTheLogActivatedAndDeactivatedFromTheButt
   EXPECT_EQ(Contents(log).rfind(first, 0), 0u);
 }
 
+// The channel's own "File I/O": its settings and data through the pickers, its
+// log through the buttons, all on the selected channel.
+TEST_F(EditorControlPage, ChannelFilesAndLogRunFromTheChannelPage) {
+  for (int i = 0; i < 3; ++i) plot->Channel(0)->AddXY(i, 10 * i);
+  plot->Channel(0)->SetColor(clLime);
+  Open(plot->Channel(0));
+  const std::string config = File("channel.cfg"), data = File("channel.txt"), log = File("channel.log");
+  Control<TiComponentEditorSavePicker>("ChannelPropertiesSavePicker")->Pick(config);
+  EXPECT_EQ(Contents(config).rfind("File Type = Plot Channel Config\r\n", 0), 0u) << Contents(config);
+  Control<TiComponentEditorSavePicker>("ChannelDataSavePicker")->Pick(data);
+  EXPECT_EQ(Contents(data), "0\t0\r\n1\t10\r\n2\t20\r\n");
+
+  plot->Channel(0)->SetColor(clRed);
+  Control<TiComponentEditorOpenPicker>("ChannelPropertiesOpenPicker")->Pick(config);
+  EXPECT_EQ(plot->Channel(0)->Color(), clLime);
+  Control<TiComponentEditorOpenPicker>("ChannelDataOpenPicker")->Pick(data);
+  EXPECT_EQ(plot->Channel(0)->Count(), 6) << "loaded points are added";
+
+  Type(EditNamed("ChannelLogFileNameEdit"), log);
+  Control<QPushButton>("ChannelLogActivateButton")->click();
+  EXPECT_TRUE(plot->Channel(0)->LoggingActive()) << Form().LastError();
+  plot->Channel(0)->AddXY(7, 70);
+  Control<QPushButton>("ChannelLogDeactivateButton")->click();
+  EXPECT_FALSE(plot->Channel(0)->LoggingActive());
+  EXPECT_NE(Contents(log).find("70"), std::string::npos) << Contents(log);
+}
+
 }  // namespace
