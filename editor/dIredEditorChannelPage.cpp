@@ -206,6 +206,16 @@ void TiPlotEditorChannelPage::BuildFileIO() {
   });
   log.Button("LogDeactivateButton", "Deactivate",
              [this] { Run([](TiPlotChannelCustom& c) { c.StopLogging(); }); });
+  // The channel's live data source, beside its files: "General" is full.
+  TiEditorSheet opc = s.Group("OPC");
+  opc.Edit("OPCComputerName", "Computer");
+  opc.Edit("OPCServerName", "Server");
+  opc.Edit("OPCGroupName", "Group");
+  opc.Edit("OPCItemName", "Item");
+  opc.Edit("OPCUpdateRate", "Update Rate (ms)");
+  opc.Check("OPCAutoConnect", "Auto Connect");
+  opc.Radio("OPCXValueSource", "X Value Source",
+            {"Server Time Stamp", "System Time Stamp", "Elapsed Time", "Elapsed Seconds"});
 }
 
 void TiPlotEditorChannelPage::BuildStats() {

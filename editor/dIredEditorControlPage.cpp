@@ -83,10 +83,14 @@ void TiPlotEditorControlPage::BuildGeneral() {
   s.UpDownEdit("OuterMarginTop", "Outer Margin Top");
   s.UpDownEdit("OuterMarginRight", "Outer Margin Right");
   s.UpDownEdit("OuterMarginBottom", "Outer Margin Bottom");
+  s.Check("UserCanEditObjects", "User Can Edit Objects");
+  s.Check("UserCanAddRemoveChannels", "User Can Add/Remove Channels");
+  s.Check("OptionSaveAllProperties", "Save All Properties");
   s.NextColumn();
   s.Radio("BorderStyle", "Border Style", {"None", "Raised", "Lowered"});
   s.Radio("CopyToClipBoardFormat", "Clipboard Format", {"Metafile", "Bitmap", "JPEG"});
   s.Radio("DataFileColumnSeparator", "File Column Separator", {"Tab", "Comma"});
+  s.Radio("EditorFormStyle", "Editor Form Style", {"Modal", "Stay On Top"});
 }
 
 void TiPlotEditorControlPage::BuildTitle() {
@@ -119,6 +123,7 @@ void TiPlotEditorControlPage::BuildPrint() {
   s.Radio("PrintOrientation", "Orientation", {"Portrait", "Landscape"});
   s.Check("PrintShowDialog", "Show Dialog");
   s.Edit("PrintDocumentName", "Document Name");
+  s.Edit("PrinterName", "Printer Name");
 }
 
 void TiPlotEditorControlPage::BuildHints() {
@@ -127,6 +132,11 @@ void TiPlotEditorControlPage::BuildHints() {
   s.Edit("HintsPause", "Pause (ms)");
   s.Edit("HintsHidePause", "Hide Pause (ms)");
   s.Font("HintsFont", "Font");
+  s.NextColumn();
+  // The chart's own tooltip, apart from the hints of the objects above.
+  TiEditorSheet chart = s.Group("Chart Hint");
+  chart.Check("ShowHint", "Show");
+  chart.Edit("Hint", "Text");
 }
 
 void TiPlotEditorControlPage::BuildFileIO() {

@@ -60,6 +60,13 @@ bool DeliberatelyLeftOut(const std::string& prefix, const std::string& property)
   // operator of the chart has no business with either.
   static const std::set<std::string> window = {"Name", "Tag", "Left", "Top", "Width", "Height"};
   if (prefix == "Control" && window.count(property) > 0) return true;
+  // A hidden chart, or one that refuses input, has no toolbar button or
+  // popup menu left to open this dialog again: the operator could not undo
+  // it. Showing and enabling the chart is its program's business.
+  if (prefix == "Control" && (property == "Visible" || property == "Enabled")) return true;
+  // The chart sets its own pointer on every move of the mouse over it (the
+  // shape of the object beneath), so a pointer chosen here would not last.
+  if (prefix == "Control" && property == "Cursor") return true;
   // An axis lies across the data view's width or height by its kind: the
   // layout manager sets Horizontal from "XY-Axes Reverse" on every change.
   if ((prefix == "XAxis" || prefix == "YAxis") && property == "Horizontal") return true;

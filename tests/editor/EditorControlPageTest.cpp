@@ -59,6 +59,27 @@ TEST_F(EditorControlPage, TitleBackgroundAndGeneralReachTheChartAtOnce) {
   EXPECT_EQ(plot->PrintMargin(0), 0.5);
 }
 
+TEST_F(EditorControlPage, OperatorOptionsPrinterAndTheChartsOwnHintReachTheChart) {
+  Open();
+  Control<TiComponentEditorRadioGroup>("ControlEditorFormStyleRadioGroup")->Click(ipfsModal);
+  EXPECT_EQ(plot->EditorFormStyle(), ipfsModal);
+  Control<TiComponentEditorCheckBox>("ControlUserCanEditObjectsCheckBox")->click();
+  EXPECT_FALSE(plot->UserCanEditObjects());
+  EXPECT_FALSE(plot->Channel(0)->EditAllowed()) << "the objects' \"Edit...\" items follow";
+  Control<TiComponentEditorCheckBox>("ControlOptionSaveAllPropertiesCheckBox")->click();
+  EXPECT_TRUE(plot->OptionSaveAllProperties());
+  Type(EditNamed("ControlPrinterNameEdit"), "Lab Printer");
+  EXPECT_EQ(plot->PrinterName(), "Lab Printer");
+  Type(EditNamed("ControlHintEdit"), "Tank pressure");
+  Control<TiComponentEditorCheckBox>("ControlShowHintCheckBox")->click();
+  const TCustomControl& window = *plot;  // the chart's Hint() is its objects' hint
+  EXPECT_EQ(window.Hint, "Tank pressure");
+  EXPECT_TRUE(window.ShowHint);
+  // The chart must stay reachable: nothing in the dialog hides or disables it.
+  EXPECT_EQ(Form().findChild<QWidget*>("ControlVisibleCheckBox"), nullptr);
+  EXPECT_EQ(Form().findChild<QWidget*>("ControlEnabledCheckBox"), nullptr);
+}
+
 TEST_F(EditorControlPage, PropertiesSavedAndLoadedThroughThePickersReplaceTheObjectsTheDialogLists) {
   while (plot->ChannelCount() < 3) plot->AddChannel();
   Open();

@@ -51,6 +51,19 @@ TEST_F(EditorPages, AChangedControlChangesTheChartAtOnceAndItRepaints) {
   EXPECT_TRUE(plot->YAxis(0)->LabelsFont().Has(fsBold));
 }
 
+TEST_F(EditorPages, TheOPCGroupEditsTheChannelsItemAndXSource) {
+  Open(plot->Channel(0));
+  EXPECT_EQ(EditNamed("ChannelOPCComputerNameEdit")->Text(), "Local");
+  Type(EditNamed("ChannelOPCItemNameEdit"), "Tank.Pressure");
+  EXPECT_EQ(plot->Channel(0)->OPCItemName(), "Tank.Pressure");
+  Type(EditNamed("ChannelOPCUpdateRateEdit"), "250");
+  EXPECT_EQ(plot->Channel(0)->OPCUpdateRate(), 250);
+  Control<TiComponentEditorCheckBox>("ChannelOPCAutoConnectCheckBox")->click();
+  EXPECT_FALSE(plot->Channel(0)->OPCAutoConnect());
+  Control<TiComponentEditorRadioGroup>("ChannelOPCXValueSourceRadioGroup")->Click(iopcxvsElapsedSeconds);
+  EXPECT_EQ(plot->Channel(0)->OPCXValueSource(), iopcxvsElapsedSeconds);
+}
+
 TEST_F(EditorPages, ChoosingAnotherRowLoadsItsObjectAndChangesGoThere) {
   plot->AddChannel();
   Open(plot->Channel(0));
