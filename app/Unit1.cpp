@@ -120,11 +120,6 @@ std::unique_ptr<TChart> Chart(QWidget* parent) {
   return chart;
 }
 
-// The samples are 32-bit floats from decoding on, and x is the 16-bit sample
-// counter: a channel that keeps both as single-precision floats loses
-// nothing, at a third of the standard store's size, over runs of weeks.
-void SetSampleStore(TiPlotChannel& channel) { channel.SetDataStyle(ipdsCompact); }
-
 // Qt slots must not let an exception escape: each handler runs guarded, and
 // what escapes it is shown like any other unhandled error.
 template <typename Widget, typename Signal>
@@ -269,7 +264,6 @@ void TForm1::dired_init() {
 
   dIred1->AddChannel();
   auto* distance = dIred1->Channel(0);
-  SetSampleStore(*distance);
   distance->SetTitleText("距离1");
   distance->SetColor(clRed);
   distance->SetTraceLineWidth(2);
@@ -286,7 +280,6 @@ void TForm1::dired_init() {
 
   dIred1->AddChannel();
   auto* temperature = dIred1->Channel(1);
-  SetSampleStore(*temperature);
   temperature->SetTitleText("内部温度");
   temperature->SetColor(clYellow);
   temperature->SetTraceLineWidth(2);
