@@ -299,6 +299,17 @@ void TMemoView::EnsureCaretVisible() {
 
 void TMemoView::scrollContentsBy(int, int) { viewport()->update(); }
 
+// The caret shows only while the memo has the focus.
+void TMemoView::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  viewport()->update();
+}
+
+void TMemoView::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  viewport()->update();
+}
+
 void TMemoView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   UpdateScrollBars();

@@ -51,6 +51,8 @@ class TMemoView : public QAbstractScrollArea {
   void inputMethodEvent(QInputMethodEvent* event) override;
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
   void scrollContentsBy(int dx, int dy) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   int64_t Lines() const { return text_.Count() > 0 ? text_.Count() : 1; }
