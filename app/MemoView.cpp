@@ -52,7 +52,7 @@ void TMemoView::Append(std::string_view line) {
 }
 
 void TMemoView::SetLines(const std::vector<std::string>& lines) {
-  text_.Assign(lines);
+  text_.Assign(lines.size() == 1 && lines[0].empty() ? std::vector<std::string>{} : lines);
   caret_ = anchor_ = {};
   UpdateScrollBars();
   verticalScrollBar()->setValue(0);

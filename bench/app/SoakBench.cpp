@@ -77,5 +77,12 @@ int main(int argc, char** argv) {
   Report("start", base, startEnd);
   Report("end", endStart, last);
   Report("all", base, last);
+  // What the log and the chart hold, counted from their stores' capacity.
+  const double memo = static_cast<double>(form.Memo1->Text().MemoryBytes());
+  double channels = 0;
+  for (int i = 0; i < form.dIred1->ChannelCount(); ++i)
+    channels += static_cast<double>(form.dIred1->Channel(i)->DataList().MemorySize());
+  std::printf("stores: memo %.1f + channels %.1f = %.1f bytes/sample\n", memo / samples, channels / samples,
+              (memo + channels) / samples);
   return 0;
 }

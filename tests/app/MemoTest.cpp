@@ -124,6 +124,10 @@ TEST_F(Memo, EditingKeysBreakJoinAndRemoveLines) {
   Key(Qt::Key_Delete);
   EXPECT_TRUE(form->MemoLines().empty()) << "one empty line is an empty log";
   EXPECT_EQ(Saved(), "");
+  form->SetMemoLines({""});
+  EXPECT_TRUE(form->MemoLines().empty());
+  form->SetMemoLines({"", ""});
+  EXPECT_EQ(form->MemoLines(), (Lines{"", ""}));
 }
 
 TEST_F(Memo, CopyCutAndPasteGoThroughTheClipboard) {
