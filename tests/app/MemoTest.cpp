@@ -79,6 +79,20 @@ TEST_F(Memo, ALongRunSavesWholeAndStaysCompact) {
   EXPECT_TRUE(errors.empty());
 }
 
+// Answers with a temperature fill both channels and write the long form.
+TEST_F(Memo, ALogWithTemperaturesStaysCompactWithBothChannels) {
+  const int samples = 50000;
+  Lines lines;
+  for (int i = 0; i < samples; ++i) lines.push_back(LongLogLine(platform::EncodeTime(8, 5, 9, 0), 1000 + i % 3000, 25.5));
+  form->SetMemoLines(lines);
+  platform::RunGuarded([this] { form->SpeedButton2Click(); });
+  ASSERT_EQ(form->dIred1->Channel(1)->Count(), samples);
+  const int64_t bytes = form->Memo1->Text().MemoryBytes() + form->dIred1->Channel(0)->DataList().MemorySize() +
+                        form->dIred1->Channel(1)->DataList().MemorySize();
+  EXPECT_LE(static_cast<double>(bytes) / samples, 100.0);
+  EXPECT_EQ(Saved(), JoinTextLines(lines));
+}
+
 TEST_F(Memo, AHandEditIsKeptSavedAndSkippedByTheReplay) {
   Samples(3);
   form->Memo1->SetCaret({1, 0});
