@@ -62,9 +62,9 @@ void TLogText::Replace(int64_t first, int64_t count, const std::vector<std::stri
   const int64_t end = to + 1 < chunks_.size() ? chunks_[to + 1].First : count_;
   for (int64_t i = first + count; i < end; ++i) views.push_back(Line(i));
   std::vector<TChunk> rebuilt = Build(views);
-  chunks_.erase(chunks_.begin() + static_cast<std::ptrdiff_t>(from), chunks_.begin() + static_cast<std::ptrdiff_t>(to) + 1);
-  chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(from), std::make_move_iterator(rebuilt.begin()),
-                 std::make_move_iterator(rebuilt.end()));
+  const auto at = chunks_.begin() + static_cast<std::ptrdiff_t>(from);
+  const auto stale = chunks_.erase(at, at + static_cast<std::ptrdiff_t>(to - from + 1));
+  chunks_.insert(stale, std::make_move_iterator(rebuilt.begin()), std::make_move_iterator(rebuilt.end()));
   Renumber(from);
 }
 

@@ -102,7 +102,8 @@ QString TMemoView::SelectedText() const {
 void TMemoView::Insert(const QString& text) {
   const QString inserted = UnifiedBreaks(text);
   const TPos a = std::min(caret_, anchor_), b = std::max(caret_, anchor_);
-  const std::vector<std::string> lines = Utf8Lines(LineText(a.Line).left(a.Column) + inserted + LineText(b.Line).mid(b.Column));
+  const QString head = LineText(a.Line).left(a.Column), tail = LineText(b.Line).mid(b.Column);
+  const std::vector<std::string> lines = Utf8Lines(head + inserted + tail);
   text_.Replace(a.Line, text_.Count() == 0 ? 0 : b.Line - a.Line + 1, lines);
   if (text_.Count() == 1 && text_.Line(0).empty()) text_.Replace(0, 1, {});
   const auto breaks = inserted.count(QChar('\n'));
@@ -239,7 +240,8 @@ TMemoView::TPos TMemoView::PosAt(QPoint point) const {
 
 // Viewport x of a position's left edge.
 int TMemoView::XOf(TPos pos) const {
-  return kMargin - horizontalScrollBar()->value() + fontMetrics().horizontalAdvance(LineText(pos.Line).left(pos.Column));
+  const int advance = fontMetrics().horizontalAdvance(LineText(pos.Line).left(pos.Column));
+  return kMargin - horizontalScrollBar()->value() + advance;
 }
 
 void TMemoView::mousePressEvent(QMouseEvent* event) {

@@ -37,7 +37,8 @@ TEST(LogText, EditsMatchAPlainListOfLines) {
   for (int round = 0; round < 300; ++round) {
     const auto size = static_cast<int64_t>(model.size());
     const int64_t first = std::uniform_int_distribution<int64_t>(0, size)(random);
-    const int64_t count = std::uniform_int_distribution<int64_t>(0, std::min<int64_t>(size - first, round % 7 == 0 ? 9000 : 30))(random);
+    const int64_t most = std::min<int64_t>(size - first, round % 7 == 0 ? 9000 : 30);
+    const int64_t count = std::uniform_int_distribution<int64_t>(0, most)(random);
     const size_t added = std::uniform_int_distribution<size_t>(0, round % 5 == 0 ? 6000 : 3)(random);
     const auto lines = Numbered("r" + std::to_string(round) + "-", added);
     text.Replace(first, count, lines);

@@ -83,7 +83,8 @@ TEST_F(Memo, ALongRunSavesWholeAndStaysCompact) {
 TEST_F(Memo, ALogWithTemperaturesStaysCompactWithBothChannels) {
   const int samples = 50000;
   Lines lines;
-  for (int i = 0; i < samples; ++i) lines.push_back(LongLogLine(platform::EncodeTime(8, 5, 9, 0), 1000 + i % 3000, 25.5));
+  for (int i = 0; i < samples; ++i)
+    lines.push_back(LongLogLine(platform::EncodeTime(8, 5, 9, 0), 1000 + i % 3000, 25.5));
   form->SetMemoLines(lines);
   platform::RunGuarded([this] { form->SpeedButton2Click(); });
   ASSERT_EQ(form->dIred1->Channel(1)->Count(), samples);

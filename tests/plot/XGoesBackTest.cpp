@@ -273,6 +273,7 @@ TEST(XGoesBack, ManyStepsDownFallBackToTheWalk) {
   EXPECT_EQ(InView(list, 100, 200), Walked(list, 100, 200));
   list.Clear();
   for (int i = 0; i < 3000; ++i) list.Add(i % 1000, 0);
-  EXPECT_TRUE(list.ForEachAscendingRun(0, list.Count() - 1, [&](int, int) { ++runs; })) << "a cleared list keeps them again";
+  EXPECT_TRUE(list.ForEachAscendingRun(0, list.Count() - 1, [&](int, int) { ++runs; }))
+      << "a cleared list keeps them again";
   EXPECT_EQ(runs, 3);
 }
