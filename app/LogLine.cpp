@@ -55,8 +55,21 @@ std::vector<std::string> SplitTextLines(const std::string& text) {
   return lines;
 }
 
+namespace {
+void AppendTextLine(std::string& text, std::string_view line) {
+  text += line;
+  text += "\r\n";
+}
+}  // namespace
+
 std::string JoinTextLines(const std::vector<std::string>& lines) {
   std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
+  for (const auto& line : lines) AppendTextLine(text, line);
+  return text;
+}
+
+std::string JoinLogText(const TLogText& lines) {
+  std::string text;
+  lines.ForEachLine([&](std::string_view line) { AppendTextLine(text, line); });
   return text;
 }

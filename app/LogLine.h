@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/LogText.h"
 #include "platform/Clock.h"
 
 std::string LogTime(platform::TDateTime now);
@@ -33,3 +34,4 @@ std::optional<TLogFields> SplitLogLine(const std::string& line);
 // text has no lines.
 std::vector<std::string> SplitTextLines(const std::string& text);
 std::string JoinTextLines(const std::vector<std::string>& lines);  // CR LF after each
+std::string JoinLogText(const TLogText& lines);  // the same, from the memo's store

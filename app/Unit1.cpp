@@ -5,12 +5,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTextBlock>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <climits>
@@ -215,7 +213,7 @@ void TForm1::CreateControls() {
   InstallPlotEditor(*dIred1);
   (new QVBoxLayout(TabSheet1))->addWidget(platform::WidgetOf(*dIred1));
   TabSheet1->layout()->setContentsMargins(0, 0, 0, 0);
-  Memo1 = new QPlainTextEdit(TabSheet2);
+  Memo1 = new TMemoView(TabSheet2);
   (new QVBoxLayout(TabSheet2))->addWidget(Memo1);
   TabSheet2->layout()->setContentsMargins(0, 0, 0, 0);
   PageControl1->setCurrentIndex(0);
@@ -458,28 +456,17 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::AppendLog(const std::string& line) {
-  Memo1->appendPlainText(QString::fromStdString(line));
+  Memo1->Append(line);
   if (OnLogLine) OnLogLine(line);
 }
 
-std::vector<std::string> TForm1::MemoLines() const {
-  std::vector<std::string> lines;
-  const QTextDocument* document = Memo1->document();
-  if (document->isEmpty()) return lines;
-  for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-    lines.push_back(block.text().toStdString());
-  return lines;
-}
+std::vector<std::string> TForm1::MemoLines() const { return Memo1->Text().Lines(); }
 
-void TForm1::SetMemoLines(const std::vector<std::string>& lines) {
-  QStringList text;
-  for (const auto& line : lines) text << QString::fromStdString(line);
-  Memo1->setPlainText(text.join('\n'));
-}
+void TForm1::SetMemoLines(const std::vector<std::string>& lines) { Memo1->SetLines(lines); }
 
 void TForm1::SpeedButton1Click() {
   if (!SaveDialog1.Execute()) return;
-  platform::WriteFileAtomically(SaveDialog1.FileName, JoinTextLines(MemoLines()));
+  platform::WriteFileAtomically(SaveDialog1.FileName, JoinLogText(Memo1->Text()));
 }
 
 void TForm1::SpeedButton2Click() {
@@ -499,11 +486,11 @@ void TForm1::Replay() {
     ~UpdateLock() { chart->EndUpdate(); }
     TChart* chart;
   } lock(dIred1.get());
-  for (const std::string& line : MemoLines()) {
-    const auto fields = SplitLogLine(line);
-    if (!fields) continue;
+  Memo1->Text().ForEachLine([this](std::string_view line) {
+    const auto fields = SplitLogLine(std::string(line));
+    if (!fields) return;
     dIred1->Channel(0)->AddXY(SampleCounter, ParseLogValue(fields->First));
     if (fields->Second) dIred1->Channel(1)->AddXY(SampleCounter, ParseLogValue(*fields->Second));
     ++SampleCounter;
-  }
+  });
 }

@@ -11,6 +11,7 @@
 
 #include "app/FileDialog.h"
 #include "app/LinkStatus.h"
+#include "app/MemoView.h"
 #include "comm/XComDrv.h"
 #include "components/iSevenSegmentAnalog.h"
 #include "platform/Timer.h"
@@ -19,7 +20,6 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
@@ -73,7 +73,7 @@ class TForm1 : public QWidget {
   // Owned here, not by their panel: they go before the panel does.
   std::unique_ptr<TNumericDisplay> iSevenSegmentAnalog1, iSevenSegmentAnalog2;
   std::unique_ptr<TChart> dIred1;
-  QPlainTextEdit* Memo1;
+  TMemoView* Memo1;
   TTimer Timer1;
   std::unique_ptr<TSerialPort> XComm1;
   TFileDialog SaveDialog1, OpenDialog1;

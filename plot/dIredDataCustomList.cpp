@@ -23,9 +23,36 @@ void TiPlotDataCustomList::Grow() {
 }
 
 // Rare (an X set in place, a cut): reads every X once.
+// Steps down beyond one in every few dozen points make runs too short for a
+// search to beat a walk; keeping them would only cost memory.
+void TiPlotDataCustomList::NoteStepDown(int64_t serial) {
+  if (StepsDropped_) return;
+  DropStepsThatLeft();
+  if (StepsDown_.size() > static_cast<size_t>(Count_ / 32) + 16) {
+    StepsDown_.clear();
+    StepsDown_.shrink_to_fit();
+    StepsDropped_ = true;
+    return;
+  }
+  StepsDown_.push_back(serial);
+}
+
+// A step is the oldest point of its run: once that point has left, the run
+// it began is the oldest.
+void TiPlotDataCustomList::DropStepsThatLeft() {
+  const int64_t oldest = Added_ - Count_;
+  const auto left = std::find_if(StepsDown_.begin(), StepsDown_.end(), [&](int64_t s) { return s > oldest; });
+  StepsDown_.erase(StepsDown_.begin(), left);
+}
+
 void TiPlotDataCustomList::CountXRuns() {
   XRunsStale_ = false;
   AscendingRun_ = DescendingRun_ = std::min(Count_, 1);
+  Added_ = Count_;
+  StepsDown_.clear();
+  StepsDropped_ = false;
+  for (int i = 1; i < Count_; ++i)
+    if (GetX(i) < GetX(i - 1)) NoteStepDown(i);
   if (Count_ == 0) return;
   LastX_ = GetX(Count_ - 1);
   double later = LastX_;

@@ -17,6 +17,7 @@
 #pragma once
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "plot/iTypes.h"
 #include "platform/Types.h"
@@ -166,6 +167,28 @@ class TiPlotDataCustomList : public TiPlotPointAttributes {
     return DescendingRun_ >= Count_;
   }
 
+  // Calls visit(a, b) for each stretch a..b of first..last whose X values
+  // never go down, oldest first, and returns true; or returns false, having
+  // called nothing, when the list has stopped keeping its steps down because
+  // they are too many to help. A counter that wraps or a replay from 0 makes
+  // a few long ascending runs: each can be searched like a sorted list.
+  template <class Visit>
+  bool ForEachAscendingRun(int first, int last, Visit&& visit) {
+    if (XRunsStale_) CountXRuns();
+    if (StepsDropped_) return false;
+    DropStepsThatLeft();
+    const int64_t oldest = Added_ - Count_;
+    int start = first;
+    for (int64_t serial : StepsDown_) {
+      const int step = static_cast<int>(serial - oldest);
+      if (step > last) break;
+      if (step > start) visit(start, step - 1);
+      start = std::max(start, step);
+    }
+    if (start <= last) visit(start, last);
+    return true;
+  }
+
  protected:
   // Add's note of the new point's X, made before Count changes. The runs
   // count the newest points whose X never went down (up); a full ring keeps
@@ -173,11 +196,15 @@ class TiPlotDataCustomList : public TiPlotPointAttributes {
   void NoteX(double X) {
     if (Count_ == 0) {
       AscendingRun_ = DescendingRun_ = 1;
+      StepsDown_.clear();
+      StepsDropped_ = false;
     } else {
       AscendingRun_ = X >= LastX_ ? std::min(AscendingRun_, Count_) + 1 : 1;
       DescendingRun_ = X <= LastX_ ? std::min(DescendingRun_, Count_) + 1 : 1;
+      if (X < LastX_) NoteStepDown(Added_);
     }
     LastX_ = X;
+    ++Added_;
   }
   // A stored X changed in place, or the newest points were cut off: the runs
   // are counted again when next asked.
@@ -196,7 +223,17 @@ class TiPlotDataCustomList : public TiPlotPointAttributes {
 
  private:
   void CountXRuns();
+  void NoteStepDown(int64_t serial);
+  void DropStepsThatLeft();
   int AscendingRun_ = 0, DescendingRun_ = 0;
+  // Points are numbered as they are added (Added_ is the next number), so
+  // that the oldest point is number Added_ - Count whether points left by a
+  // ring overwriting them or by DeleteOldest. StepsDown_ holds the numbers of
+  // the points whose X stands below their predecessor's, oldest first; the
+  // ones that have left the list are dropped as they are met.
+  int64_t Added_ = 0;
+  std::vector<int64_t> StepsDown_;
+  bool StepsDropped_ = false;  // too many to keep: walks look at every point
   double LastX_ = 0;  // of the newest point
   bool XRunsStale_ = false;
 };

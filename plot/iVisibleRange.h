@@ -6,6 +6,8 @@
 // can find the points in view: the range is then every point, and drawing
 // keeps what lies inside the axes.
 #pragma once
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 // How a channel's X values run, which decides how its points are found.
@@ -83,6 +85,24 @@ int SearchLastVisible(Source& data, double min, double max, TiXOrder order) {
 // (a replay from 0, a wrapped counter), and no line joins it to the end of
 // the run before. So each stretch is drawn as a sorted range would be.
 template <class Source, class Run>
+void WalkStretchesInView(Source& data, int first, int last, double min, double max, bool ascending, Run&& run);
+
+// The first index of a..b whose X is not below `value`, b + 1 when none; the
+// X values of a..b never go down.
+template <class Source>
+int LowerXBound(Source& data, int a, int b, double value) {
+  int lo = a, hi = b + 1;
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    if (data.GetX(mid) < value)
+      lo = mid + 1;
+    else
+      hi = mid;
+  }
+  return lo;
+}
+
+template <class Source, class Run>
 void ForEachStretchInView(Source& data, int first, int last, double min, double max, TiXOrder order, bool ascending,
                           Run&& run) {
   if (first < 0 || last < first) return;
@@ -90,6 +110,24 @@ void ForEachStretchInView(Source& data, int first, int last, double min, double 
     run(first, last);
     return;
   }
+  // A few ascending runs (the usual way an ascending channel stops being
+  // sorted): in each, only the points from the last one below the view to
+  // the first one beyond it can show, and the walk there finds what a walk
+  // over the whole run would, since a run's first point joins nothing before
+  // it and points outside both ends reach nothing in view.
+  if constexpr (requires { data.ForEachAscendingRun(first, last, [](int, int) {}); }) {
+    if (ascending && data.ForEachAscendingRun(first, last, [&](int a, int b) {
+          const int from = std::max(a, LowerXBound(data, a, b, min) - 1);
+          const int to = std::min(b, LowerXBound(data, a, b, std::nextafter(max, HUGE_VAL)));
+          WalkStretchesInView(data, from, std::max(from, to), min, max, ascending, run);
+        }))
+      return;
+  }
+  WalkStretchesInView(data, first, last, min, max, ascending, run);
+}
+
+template <class Source, class Run>
+void WalkStretchesInView(Source& data, int first, int last, double min, double max, bool ascending, Run&& run) {
   const auto inside = [&](double x) { return x >= min && x <= max; };
   const auto onward = [&](double a, double b) { return ascending ? b >= a : b <= a; };
   const auto reaches = [&](double a, double b) {

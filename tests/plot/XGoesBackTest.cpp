@@ -223,3 +223,57 @@ TEST(XGoesBack, FindingAnXAmongUnsortedPointsTakesTheNewestSegmentThatHoldsIt) {
 }
 
 }  // namespace
+
+namespace {
+using Stretches = std::vector<std::pair<int, int>>;
+
+// What the chart walks for an ascending channel, and what a walk over every
+// point finds.
+Stretches InView(TiPlotDataCustomList& list, double min, double max) {
+  Stretches found;
+  ForEachStretchInView(list, 0, list.Count() - 1, min, max, XOrderOf(list, true), true,
+                       [&](int a, int b) { found.emplace_back(a, b); });
+  return found;
+}
+Stretches Walked(TiPlotDataCustomList& list, double min, double max) {
+  Stretches found;
+  WalkStretchesInView(list, 0, list.Count() - 1, min, max, true, [&](int a, int b) { found.emplace_back(a, b); });
+  return found;
+}
+}  // namespace
+
+// A counter that wraps makes long ascending runs; each is searched instead of
+// walked, and must give the stretches the walk gives: views on run borders,
+// on points, between points, beyond all, in growing lists and in rings that
+// have overwritten the start of a run, after the oldest points are deleted.
+TEST(XGoesBack, SearchingEachRunFindsWhatWalkingEveryPointFinds) {
+  for (int ring : {0, 700, 1000}) {
+    TiPlotDataNullList list;
+    if (ring) list.SetRingBufferSize(ring);
+    for (int i = 0; i < 1111; ++i) list.Add(i % 256 + (i % 7 == 0 ? 0 : 0.5 * (i % 3)), 0);
+    list.Add(300, 0), list.Add(300, 0), list.Add(2, 0);  // equal neighbours, then a step down
+    if (!ring) list.DeleteOldest(40);
+    ASSERT_EQ(XOrderOf(list, true), ixoUnsorted);
+    for (double min : {-10.0, 0.0, 0.5, 17.25, 100.0, 255.5, 300.0, 400.0})
+      for (double span : {0.0, 0.25, 1.0, 30.0, 1000.0}) {
+        SCOPED_TRACE(testing::Message() << "ring " << ring << ", view " << min << " + " << span);
+        EXPECT_EQ(InView(list, min, min + span), Walked(list, min, min + span));
+      }
+  }
+}
+
+// X values that jump about make runs too short to search: the list stops
+// keeping its steps down, and the chart walks every point.
+TEST(XGoesBack, ManyStepsDownFallBackToTheWalk) {
+  TiPlotDataNullList list;
+  for (int i = 0; i < 3000; ++i) list.Add((i * 7919) % 1000, 0);
+  int runs = 0;
+  EXPECT_FALSE(list.ForEachAscendingRun(0, list.Count() - 1, [&](int, int) { ++runs; }));
+  EXPECT_EQ(runs, 0);
+  EXPECT_EQ(InView(list, 100, 200), Walked(list, 100, 200));
+  list.Clear();
+  for (int i = 0; i < 3000; ++i) list.Add(i % 1000, 0);
+  EXPECT_TRUE(list.ForEachAscendingRun(0, list.Count() - 1, [&](int, int) { ++runs; }))
+      << "a cleared list keeps them again";
+  EXPECT_EQ(runs, 3);
+}
