@@ -115,8 +115,9 @@ TEST_F(ConfigFileTest, FileLayoutHasTypeExclusionsCountsAndPrefixesInOrder) {
     EXPECT_GT(at, last) << key;
     last = at;
     // The lanes appear once only, as count lines.
-    if (std::string_view(key).starts_with("DataViewZ"))
+    if (std::string_view(key).starts_with("DataViewZ")) {
       EXPECT_EQ(text.find(std::string("\r\n") + key, at + 1), std::string::npos) << key;
+    }
   }
   plot.SetOptionSaveAllProperties(true);
   plot.SavePropertiesToFile(Path("d.cfg"));

@@ -161,8 +161,9 @@ TEST(DataCursorDraw, PointerLineInChannelColourWithItsGrabBand) {
   const TRect view = c.plot.DataView(0)->GetRect();
   const int x = c.plot.DataView(0)->PixelOfXPercent(50);
   for (int y = view.Top + 1; y < view.Bottom - 1; y += 7)
-    if (!c.cursor->HintRect().Contains({x, y}) && !c.cursor->HintRect().Contains({x + 1, y}))
+    if (!c.cursor->HintRect().Contains({x, y}) && !c.cursor->HintRect().Contains({x + 1, y})) {
       EXPECT_EQ(c.bitmap.Pixel(x, y), clRed) << y;
+    }
   EXPECT_EQ(c.cursor->PointerBand(1), (TRect{x - 5, view.Top, x + 6, view.Bottom}));
   EXPECT_EQ(c.cursor->PointerBand(2), TRect{});
   // The hint: 5 pixels right of the line, centred on the view's height, in
