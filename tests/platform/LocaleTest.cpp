@@ -58,7 +58,9 @@ TEST(StrToFloat, DotSeparatorQuickPathAgreesWithTheCheckedGrammar) {
     const bool readDot = platform::TryStrToFloat(text, dot, '.');
     const bool readComma = platform::TryStrToFloat(swapped, comma, ',');
     EXPECT_EQ(readDot, readComma) << '"' << text << '"';
-    if (readDot && readComma) EXPECT_EQ(dot, comma) << '"' << text << '"';
+    if (readDot && readComma) {
+      EXPECT_EQ(dot, comma) << '"' << text << '"';
+    }
   }
 }
 

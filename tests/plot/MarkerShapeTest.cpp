@@ -79,7 +79,9 @@ TEST(MarkerShape, SquareAndCircleFillTheBoxWithoutItsRightAndBottomEdge) {
     EXPECT_EQ(square.box, (TRect{C - s, C - s, C + s - 1, C + s - 1})) << s;
     EXPECT_EQ(square.ink.size(), static_cast<size_t>(4 * s * s)) << s;
     EXPECT_EQ(square.bitmap.Pixel(C - s, C), clBlack) << s;  // the outline
-    if (s > 1) EXPECT_EQ(square.bitmap.Pixel(C, C), clRed) << s;
+    if (s > 1) {
+      EXPECT_EQ(square.bitmap.Pixel(C, C), clRed) << s;
+    }
     const TDrawn circle = Draw(ipmsCircle, s);
     EXPECT_GE(circle.box.Left, C - s);
     EXPECT_GE(circle.box.Top, C - s);
@@ -98,7 +100,9 @@ TEST(MarkerShape, DiamondReachesItsFourVertices) {
     const TDrawn d = Draw(ipmsDiamond, s);
     EXPECT_EQ(d.box, (TRect{C - s, C - s, C + s, C + s})) << s;
     EXPECT_EQ(d.bitmap.Pixel(C - s, C - s), clWhite) << s;
-    if (s > 2) EXPECT_EQ(d.bitmap.Pixel(C, C), clRed) << s;
+    if (s > 2) {
+      EXPECT_EQ(d.bitmap.Pixel(C, C), clRed) << s;
+    }
   }
 }
 
@@ -125,7 +129,9 @@ TEST(MarkerShape, TrianglesHaveTheirApexOnThePoint) {
       EXPECT_GE(d.box.Bottom, want.Bottom - 1) << int(t.style) << " " << s;
       EXPECT_LE(d.box.Bottom, want.Bottom) << int(t.style) << " " << s;
       EXPECT_EQ(d.bitmap.Pixel(C, C), clBlack) << int(t.style) << " " << s;  // the apex
-      if (s == 8) EXPECT_EQ(d.bitmap.Pixel(C + 5 * t.insideX, C + 5 * t.insideY), clRed) << int(t.style);
+      if (s == 8) {
+        EXPECT_EQ(d.bitmap.Pixel(C + 5 * t.insideX, C + 5 * t.insideY), clRed) << int(t.style);
+      }
     }
   }
 }
