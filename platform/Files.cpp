@@ -32,6 +32,9 @@ std::string ReadWholeFile(const std::string& path) {
     Fail("Cannot read file", path, EISDIR);
   }
   std::string bytes;
+  // Sized once for a regular file: grown by appends, the string would hold
+  // its old and new blocks at once, twice the file at the peak.
+  if (S_ISREG(info.st_mode) && info.st_size > 0) bytes.reserve(static_cast<size_t>(info.st_size));
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
