@@ -2,9 +2,7 @@
 // published property survives a save and a load, compared through the
 // reflection; data files come back as the points they were written from.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <map>
 
 #include "components/iPropertyLines.h"
@@ -14,8 +12,7 @@
 #include "plot/dIredAxis.h"
 #include "plot/dIredChannelCustom.h"
 #include "tests/plot/PlotTestSupport.h"
-
-namespace fs = std::filesystem;
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -63,19 +60,11 @@ std::map<std::string, std::string> PropertiesOf(TiPlotChannelCustom& channel) {
 
 class ChannelFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("channelfile-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::string Write(const std::string& name, const std::string& bytes) {
-    platform::WriteFileAtomically(Path(name), bytes);
-    return Path(name);
-  }
-  std::string Read(const std::string& name) const { return platform::ReadWholeFile(Path(name)); }
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
+  std::string Write(const std::string& name, const std::string& bytes) { return dir_.Write(name, bytes); }
+  std::string Read(const std::string& name) const { return dir_.Read(name); }
   TiPlotChannelCustom& Channel(TiPlot& plot) const { return *plot.ChannelCustom(0); }
-  fs::path dir_;
+  TTempDir dir_{"channelfile"};
 };
 
 // ---- Configuration file -----------------------------------------------------

@@ -11,6 +11,7 @@
 #include "plot/dIred.h"
 #include "plot/dIredChannelCustom.h"
 #include "tests/plot/PlotTestSupport.h"
+#include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -19,13 +20,10 @@ namespace {
 class ChannelLogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("channellog-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
     plot_.SetDataFileColumnSeparator(ipdfcsComma);
     channel().SetLogFileName(Path("log"));
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
   std::string Log() const { return platform::ReadWholeFile(Path("log")); }
   TiPlotChannelCustom& channel() { return *plot_.ChannelCustom(0); }
   // Points x = from … to - 1, y = 10 x.
@@ -37,7 +35,7 @@ class ChannelLogTest : public ::testing::Test {
     for (int x = from; x < to; ++x) out += std::to_string(x) + "," + std::to_string(10 * x) + "\r\n";
     return out;
   }
-  fs::path dir_;
+  TTempDir dir_{"channellog"};
   TiPlot plot_;
 };
 

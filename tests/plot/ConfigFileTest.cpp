@@ -2,9 +2,6 @@
 // configured chart survives a save and a load into a fresh one, compared
 // property by property through the reflection.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "components/iPropertyLines.h"
 #include "platform/Exception.h"
@@ -18,8 +15,7 @@
 #include "plot/dIredLimit.h"
 #include "plot/dIredToolBar.h"
 #include "tests/plot/PlotTestSupport.h"
-
-namespace fs = std::filesystem;
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -32,16 +28,8 @@ void Set(TPersistent& object, const std::string& path, const std::string& text) 
 
 class ConfigFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("plotconfig-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::string Write(const std::string& name, const std::string& bytes) {
-    platform::WriteFileAtomically(Path(name), bytes);
-    return Path(name);
-  }
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
+  std::string Write(const std::string& name, const std::string& bytes) { return dir_.Write(name, bytes); }
   // The configured chart: two channels, both axes, a limit, a label, a legend
   // and a toolbar with settings away from their defaults.
   static void Configure(TiPlot& plot) {
@@ -60,7 +48,7 @@ class ConfigFileTest : public ::testing::Test {
     plot.SetHintsPause(900);
     plot.SetDataFileFormat(ipdffCompactInterval);
   }
-  fs::path dir_;
+  TTempDir dir_{"plotconfig"};
 };
 
 TEST_F(ConfigFileTest, ConfiguredChartSurvivesSaveAndLoadIntoAFreshChart) {

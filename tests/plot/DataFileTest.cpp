@@ -13,6 +13,7 @@
 #include "plot/dIredChannelCustom.h"
 #include "plot/iPlotDataFile.h"
 #include "tests/plot/PlotTestSupport.h"
+#include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -21,19 +22,13 @@ namespace {
 class DataFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("plotdata-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
     platform::FormatSettings().DecimalSeparator = '.';
   }
   void TearDown() override {
-    fs::remove_all(dir_);
     platform::FormatSettings().DecimalSeparator = '.';
   }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  std::string Write(const std::string& name, const std::string& bytes) {
-    platform::WriteFileAtomically(Path(name), bytes);
-    return Path(name);
-  }
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
+  std::string Write(const std::string& name, const std::string& bytes) { return dir_.Write(name, bytes); }
   // A plot with `n` channels titled A, B, ...
   static void Channels(TiPlotComponent& plot, int n) {
     plot.RemoveAllChannels();
@@ -42,7 +37,7 @@ class DataFileTest : public ::testing::Test {
       plot.ChannelCustom(i)->SetTitleText(std::string(1, char('A' + i)));
     }
   }
-  fs::path dir_;
+  TTempDir dir_{"plotdata"};
 };
 
 std::string Compact(int channels, std::initializer_list<float> values) {
@@ -175,9 +170,9 @@ TEST_F(DataFileTest, FailedSaveLeavesTheOldFileAndReportsThePrefix) {
   Channels(plot, 1);
   plot.ChannelCustom(0)->AddXY(1, 2);
   const std::string old = Write("keep", "old contents");
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+  fs::permissions(dir_.Dir(), fs::perms::owner_read | fs::perms::owner_exec);
   const std::string message = MessageOf([&] { plot.SaveDataToFile(old); });
-  fs::permissions(dir_, fs::perms::owner_all);
+  fs::permissions(dir_.Dir(), fs::perms::owner_all);
   if (::geteuid() != 0) {
     EXPECT_EQ(message.rfind("Error Saving Data - ", 0), 0u) << message;
     EXPECT_EQ(platform::ReadWholeFile(old), "old contents");

@@ -11,6 +11,7 @@
 #include "plot/dIredChannelCustom.h"
 #include "plot/iPlotDataFile.h"
 #include "tests/plot/PlotTestSupport.h"
+#include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 
@@ -19,22 +20,19 @@ namespace {
 class PlotLogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("plotlog-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
     plot_.RemoveAllChannels();
     for (const char* title : {"A", "B"}) {
       plot_.ChannelCustom(plot_.AddChannel())->SetTitleText(title);
     }
     plot_.SetLogFileName(Path("log"));
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
   void Sample(double x, double a, double b) {
     plot_.ChannelCustom(0)->AddXY(x, a);
     plot_.ChannelCustom(1)->AddXY(x, b);
   }
   std::string Log() const { return platform::ReadWholeFile(Path("log")); }
-  fs::path dir_;
+  TTempDir dir_{"plotlog"};
   TiPlot plot_;
 };
 
