@@ -295,7 +295,10 @@ void TiPlotChannelCustom::NotifyRemove(TiPlotObject* object) {
 }
 
 void TiPlotChannelCustom::NotifyRename(TiPlotObject* object) {
-  if (XAxis_.NotifyRename(object) | YAxis_.NotifyRename(object)) DoChange();
+  // Both references hear the rename, whichever of them it concerns.
+  const bool x = XAxis_.NotifyRename(object);
+  const bool y = YAxis_.NotifyRename(object);
+  if (x || y) DoChange();
 }
 
 void TiPlotChannelCustom::NotifyFocus(TiPlotObject* object) {

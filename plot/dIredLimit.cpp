@@ -72,7 +72,10 @@ void TiPlotLimit::NotifyRemove(TiPlotObject* object) {
 }
 
 void TiPlotLimit::NotifyRename(TiPlotObject* object) {
-  if (XAxis_.NotifyRename(object) | YAxis_.NotifyRename(object)) DoChange();
+  // Both references hear the rename, whichever of them it concerns.
+  const bool x = XAxis_.NotifyRename(object);
+  const bool y = YAxis_.NotifyRename(object);
+  if (x || y) DoChange();
 }
 
 void TiPlotLimit::NotifyFocus(TiPlotObject* object) {

@@ -229,8 +229,9 @@ void TiPlotLayoutObject::SetStartPercent(double value) {
       value = 95;
     }
   }
-  const bool changed = StoreChanged(StopPercent_, stop) | StoreChanged(StartPercent_, value);
-  if (changed) DoChange();
+  const bool first = StoreChanged(StopPercent_, stop);  // both are stored, whichever changes
+  const bool second = StoreChanged(StartPercent_, value);
+  if (first || second) DoChange();
 }
 
 void TiPlotLayoutObject::SetStopPercent(double value) {
@@ -243,8 +244,9 @@ void TiPlotLayoutObject::SetStopPercent(double value) {
       value = 5;
     }
   }
-  const bool changed = StoreChanged(StartPercent_, start) | StoreChanged(StopPercent_, value);
-  if (changed) DoChange();
+  const bool first = StoreChanged(StartPercent_, start);  // both are stored, whichever changes
+  const bool second = StoreChanged(StopPercent_, value);
+  if (first || second) DoChange();
 }
 
 std::string TiPlotLayoutObject::ZOrderKey() const { return ZeroPadded(ZOrder_, 3); }
