@@ -27,15 +27,16 @@ void TiPlotAxis::Repeat(void (TiPlotAxis::*action)(const TiPlotMouseData&), cons
 }
 
 bool TiPlotAxis::HitTest(const TiPlotMouseData& mouse) {
-  return mouse.X >= HitRect_.Left && mouse.X < HitRect_.Right && mouse.Y >= HitRect_.Top &&
-         mouse.Y < HitRect_.Bottom;
+  // On screen, like the rectangle, whether or not the axes are reversed.
+  return mouse.RawX >= HitRect_.Left && mouse.RawX < HitRect_.Right && mouse.RawY >= HitRect_.Top &&
+         mouse.RawY < HitRect_.Bottom;
 }
 
 void TiPlotAxis::DoMouseLeftDown(const TiPlotMouseData& mouse) {
   Repeat(&TiPlotAxis::DoMouseLeftDown, mouse);
   Dragging_ = true;
-  LastMouseX_ = mouse.X;
-  LastMouseY_ = mouse.Y;
+  LastMouseX_ = mouse.RawX;
+  LastMouseY_ = mouse.RawY;
 }
 
 void TiPlotAxis::DoMouseDrag(const TiPlotMouseData& mouse) {
@@ -46,13 +47,16 @@ void TiPlotAxis::DoMouseDrag(const TiPlotMouseData& mouse) {
   if (length == 0) return;  // nothing to measure a movement against
   if (OnRepaintNow) OnRepaintNow(this);
   UserRangeChange();
-  double fraction = IsHorizontal() ? double(mouse.X - LastMouseX_) / length : double(LastMouseY_ - mouse.Y) / length;
+  // Along the axis as it stands on screen: reversed axes exchange the
+  // pointer's coordinates, not the axis's own orientation.
+  double fraction =
+      IsHorizontal() ? double(mouse.RawX - LastMouseX_) / length : double(LastMouseY_ - mouse.RawY) / length;
   if (Scale_.Reverse) fraction = -fraction;
   const uint8_t mode = EffectiveMode(mouse.Shift);
   if (mode == kScrollMode) ScrollBy(-fraction);  // the content follows the pointer
   else if (mode == kZoomMode) ZoomBy(Scale_.Log10 ? fraction * 2 : fraction / 4);
-  LastMouseX_ = mouse.X;
-  LastMouseY_ = mouse.Y;
+  LastMouseX_ = mouse.RawX;
+  LastMouseY_ = mouse.RawY;
 }
 
 void TiPlotAxis::DoMouseUp(const TiPlotMouseData& mouse) {

@@ -288,7 +288,7 @@ void TiPlotDataView::DoMouseUp(const TiPlotMouseData& mouse) {
     case mmAxesControl: ForEachAxis(true, true, [&](TiPlotAxis& axis) { axis.DoMouseUp(mouse); }); break;
     default: break;
   }
-  if (GetRect().Contains({mouse.X, mouse.Y}) && host) host->DataViewClick(this);
+  if (GetRect().Contains({mouse.RawX, mouse.RawY}) && host) host->DataViewClick(this);
   Pressed_ = false;
   if (OnRepaintNow) OnRepaintNow(this);
 }

@@ -252,7 +252,9 @@ void TiPlotLayoutObject::SetStopPercent(double value) {
 std::string TiPlotLayoutObject::ZOrderKey() const { return ZeroPadded(ZOrder_, 3); }
 std::string TiPlotLayoutObject::StartKey() const { return ZeroPadded(Round(StartPercent_), 3); }
 
-bool TiPlotLayoutObject::HitTest(const TiPlotMouseData& mouse) { return Rect_.Contains({mouse.X, mouse.Y}); }
+// The rectangle is where the object is drawn: the pointer as it is on screen,
+// not as exchanged for reversed axes.
+bool TiPlotLayoutObject::HitTest(const TiPlotMouseData& mouse) { return Rect_.Contains({mouse.RawX, mouse.RawY}); }
 
 void TiPlotLayoutObject::Inserted() {
   TiPlotManagerObject::Inserted();
@@ -331,7 +333,7 @@ void TiPlotButton::DoMouseUp(const TiPlotMouseData& mouse) {
   if (!MouseDownActive()) return;
   StopTimer();
   Fire(OnInvalidate);
-  if (!Rect.Contains({mouse.X, mouse.Y})) return;
+  if (!Rect.Contains({mouse.RawX, mouse.RawY})) return;
   if (GroupIndex != 0) Fire(OnGroupClick);
   Fire(OnClick);
 }

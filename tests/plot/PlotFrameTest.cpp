@@ -524,3 +524,41 @@ TEST(PlotFrame, LostCaptureSuppressesTheNextHint) {
 }
 
 }  // namespace
+
+// With the axes reversed the x axis stands at the left and the y axis at the
+// bottom: a click finds each object where it is drawn.
+TEST(PlotFrame, WithReversedAxesAClickFindsTheObjectWhereItIsDrawn) {
+  Chart c;
+  c.plot.SetXYAxesReverse(true);
+  c.Paint();
+  TiPlotXAxis* x = c.plot.XAxis(0);
+  TiPlotYAxis* y = c.plot.YAxis(0);
+  ASSERT_LT(x->GetRect().Width(), x->GetRect().Height()) << "the x axis stands upright";
+  for (TiPlotLayoutObject* o : std::initializer_list<TiPlotLayoutObject*>{x, y, c.plot.Legend(0)}) {
+    const TPoint p = c.Centre(o);
+    EXPECT_EQ(c.plot.HitTest(p.X, p.Y), o) << o->Name();
+  }
+  int downIndex = -1;
+  c.plot.OnMouseDown[ipekXAxis] = [&](TiPlotComponent*, int index) { downIndex = index; };
+  const TPoint p = c.Centre(x);
+  c.plot.PlotMouseDown(ipmbLeft, 0, p.X, p.Y);
+  c.plot.PlotMouseUp(ipmbLeft, 0, p.X, p.Y);
+  EXPECT_EQ(downIndex, 0);
+  EXPECT_TRUE(x->Focused());
+}
+
+// Dragging the upright x axis of reversed axes scrolls it along the screen,
+// as dragging an upright y axis does: the content follows the pointer.
+TEST(PlotFrame, WithReversedAxesDraggingTheUprightXAxisScrollsIt) {
+  Chart c;
+  c.plot.SetXYAxesReverse(true);
+  c.Paint();
+  TiPlotXAxis* x = c.plot.XAxis(0);
+  const double min = x->Min(), span = x->Span();
+  const TPoint p = c.Centre(x);
+  c.plot.PlotMouseDown(ipmbLeft, 0, p.X, p.Y);
+  c.plot.PlotMouseMove(0, p.X + 7, p.Y - 50);  // across the axis: no effect
+  c.plot.PlotMouseUp(ipmbLeft, 0, p.X + 7, p.Y - 50);
+  EXPECT_NEAR(x->Min(), min - 50.0 / x->PixelLength() * span, 1e-9);
+  EXPECT_EQ(x->Span(), span);
+}
