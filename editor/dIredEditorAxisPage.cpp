@@ -1,5 +1,10 @@
 // The "X-Axes" and "Y-Axes" pages: one page class for both orientations,
 // with Add and Remove and the "Copy Default" buttons of the formats.
+#include <string>
+#include <utility>
+
+#include "components/iPropertyLines.h"
+#include "components/iReflection.h"
 #include "editor/dIredEditor.h"
 #include "editor/iEditorChoices.h"
 #include "editor/iEditorObjectPage.h"
@@ -39,6 +44,7 @@ class TiPlotEditorAxisPage : public TiPlotEditorObjectPage {
   // minimum length and its auto-adjust) into the cursor or legend format.
   void CursorCopyDefaultButtonClick();
   void LegendCopyDefaultButtonClick();
+  void CopyLabelFormatTo(const std::string& prefix);
 
  private:
   TiPlotAxis* Axis() const { return static_cast<TiPlotAxis*>(Selected()); }
@@ -177,27 +183,24 @@ void TiPlotEditorAxisPage::BuildCartesian() {
   s.Edit("CartesianChildRefValue", "Child Ref Value");
 }
 
-void TiPlotEditorAxisPage::CursorCopyDefaultButtonClick() {
-  TiPlotAxis* a = Axis();
-  if (!a) return;
-  a->SetCursorFormatStyle(a->LabelsFormatStyle());
-  a->SetCursorDateTimeFormat(a->DateTimeFormat());
-  a->SetCursorPrecisionStyle(a->LabelsPrecisionStyle());
-  a->SetCursorPrecision(a->LabelsPrecision());
-  a->SetCursorMinLength(a->LabelsMinLength());
-  a->SetCursorMinLengthAutoAdjust(a->LabelsMinLengthAutoAdjust());
-  ListBoxClick();
-}
+void TiPlotEditorAxisPage::CursorCopyDefaultButtonClick() { CopyLabelFormatTo("Cursor"); }
+void TiPlotEditorAxisPage::LegendCopyDefaultButtonClick() { CopyLabelFormatTo("Legend"); }
 
-void TiPlotEditorAxisPage::LegendCopyDefaultButtonClick() {
+// The label format's settings become those of the cursor or legend format
+// named by `prefix`: one list of fields serves both buttons.
+void TiPlotEditorAxisPage::CopyLabelFormatTo(const std::string& prefix) {
   TiPlotAxis* a = Axis();
   if (!a) return;
-  a->SetLegendFormatStyle(a->LabelsFormatStyle());
-  a->SetLegendDateTimeFormat(a->DateTimeFormat());
-  a->SetLegendPrecisionStyle(a->LabelsPrecisionStyle());
-  a->SetLegendPrecision(a->LabelsPrecision());
-  a->SetLegendMinLength(a->LabelsMinLength());
-  a->SetLegendMinLengthAutoAdjust(a->LabelsMinLengthAutoAdjust());
+  static const std::pair<const char*, const char*> kFields[] = {
+      {"LabelsFormatStyle", "FormatStyle"}, {"DateTimeFormat", "DateTimeFormat"},
+      {"LabelsPrecisionStyle", "PrecisionStyle"}, {"LabelsPrecision", "Precision"},
+      {"LabelsMinLength", "MinLength"}, {"LabelsMinLengthAutoAdjust", "MinLengthAutoAdjust"}};
+  for (const auto& [from, field] : kFields) {
+    std::string text;
+    WithProperty(Reflect(*a), from, false, [&](TObjectRef o, const TPropInfo& p) { text = PropertyValueText(o, p); });
+    WithProperty(Reflect(*a), prefix + field, true,
+                 [&](TObjectRef o, const TPropInfo& p) { SetPropertyValueText(o, p, text); });
+  }
   ListBoxClick();
 }
 

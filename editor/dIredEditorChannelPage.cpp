@@ -11,6 +11,18 @@
 
 namespace {
 
+// The pen and brush of markers or bars: the same seven settings under
+// the prefix of each.
+void PenAndBrush(TiEditorSheet& s, const std::string& prefix) {
+  s.Check(prefix + "PenUseChannelColor", "Pen Uses Channel Color");
+  s.Color(prefix + "PenColor", "Pen Color");
+  s.Combo(prefix + "PenStyle", "Pen Style", kPenStyles);
+  s.UpDownEdit(prefix + "PenWidth", "Pen Width");
+  s.Check(prefix + "BrushUseChannelColor", "Brush Uses Channel Color");
+  s.Color(prefix + "BrushColor", "Brush Color");
+  s.Combo(prefix + "BrushStyle", "Brush Style", kBrushStyles);
+}
+
 TiPlotEditorKind ChannelKind() {
   TiPlotEditorKind kind;
   kind.Prefix = "Channel";
@@ -104,13 +116,7 @@ void TiPlotEditorChannelPage::BuildMarker() {
   s.Check("MarkersAllowIndividual", "Allow Individual");
   s.Font("MarkersFont", "Font");
   s.NextColumn();
-  s.Check("MarkersPenUseChannelColor", "Pen Uses Channel Color");
-  s.Color("MarkersPenColor", "Pen Color");
-  s.Combo("MarkersPenStyle", "Pen Style", kPenStyles);
-  s.UpDownEdit("MarkersPenWidth", "Pen Width");
-  s.Check("MarkersBrushUseChannelColor", "Brush Uses Channel Color");
-  s.Color("MarkersBrushColor", "Brush Color");
-  s.Combo("MarkersBrushStyle", "Brush Style", kBrushStyles);
+  PenAndBrush(s, "Markers");
 }
 
 void TiPlotEditorChannelPage::BuildBar() {
@@ -119,13 +125,7 @@ void TiPlotEditorChannelPage::BuildBar() {
   s.Edit("BarReference", "Reference");
   s.Edit("BarWidth", "Width");
   s.NextColumn();
-  s.Check("BarPenUseChannelColor", "Pen Uses Channel Color");
-  s.Color("BarPenColor", "Pen Color");
-  s.Combo("BarPenStyle", "Pen Style", kPenStyles);
-  s.UpDownEdit("BarPenWidth", "Pen Width");
-  s.Check("BarBrushUseChannelColor", "Brush Uses Channel Color");
-  s.Color("BarBrushColor", "Brush Color");
-  s.Combo("BarBrushStyle", "Brush Style", kBrushStyles);
+  PenAndBrush(s, "Bar");
 }
 
 void TiPlotEditorChannelPage::BuildHighLow() {
